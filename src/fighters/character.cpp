@@ -1,0 +1,52 @@
+#include "fighters/character.h"
+
+#include "shell/cue.h"
+#include "shell/shell.h"
+
+void character::stamp() { stateTime = hundredthsNow(); }
+
+void character::setTimings(int phase1End)
+{
+    highPhase1End = lowPhase1End = phase1End;
+    highPhase2End = lowPhase2End = phase1End + 10;
+    highPhase3End = lowPhase3End = phase1End + 15;
+    evadeDuration = 30;
+}
+
+void character::highAttack()
+{
+    attackState = "high";
+    stamp();
+    ++attackCount;
+}
+
+void character::lowAttack()
+{
+    attackState = "low";
+    stamp();
+    ++attackCount;
+}
+
+void character::returnNormal()
+{
+    attackState = "normal";
+    stamp();
+    attackPhase = 0;
+    secondSoundPlayed = 0;
+    firstSoundPlayed = 0;
+}
+
+std::string character::getAttackState() { return attackState; }
+
+void character::setAttackState(std::string state)
+{
+    attackState = std::move(state);
+    stamp();
+}
+
+void character::evade()
+{
+    attackState = "evade";
+    stamp();
+    cue(evadeFX, 150, 127);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+// What every fighter has: its attack state (a short text naming what it is doing), the time
+// that state began, its phase and the timings of its moves. No operation here tests the
+// current state; callers decide when an action may start.
+class character {
+public:
+    // How often the first / second sound cue of the current action has played.
+    int firstSoundPlayed = 0;
+    int secondSoundPlayed = 0;
+    // Hundredths counter value when the current state began.
+    int stateTime = 0;
+    // Hit points; only the player's are used.
+    int life = 0;
+    // Attacks started (not evades, quick attacks or parry answers).
+    int attackCount = 0;
+    // 0 while no attack runs, else 1 (wind-up), 2 (blade out) or 3 (strike).
+    int attackPhase = 0;
+    // Hundredths after stateTime at which each phase of an attack ends, and the evade's length.
+    int highPhase1End = 0;
+    int highPhase2End = 0;
+    int highPhase3End = 0;
+    int lowPhase1End = 0;
+    int lowPhase2End = 0;
+    int lowPhase3End = 0;
+    int evadeDuration = 0;
+    // "left" or "right" for the player; empty for an enemy.
+    std::string facing;
+    std::string attackState = "normal";
+
+    character() = default;
+
+    void highAttack();
+    void lowAttack();
+    void returnNormal();
+    std::string getAttackState();
+    void setAttackState(std::string state);
+    void evade();
+
+protected:
+    // Every kind sets its timings by one rule from the end of its wind-up.
+    void setTimings(int phase1End);
+    void stamp();
+};

@@ -1,0 +1,184 @@
+#include "fighters/enemy.h"
+
+#include <cstdlib>
+
+#include "fighters/player.h"
+#include "shell/cue.h"
+#include "shell/shell.h"
+
+// What tells the two kinds apart; chances are 1 in n, times in hundredths.
+struct EnemyKind {
+    const char* type;
+    const char* quickAttackHeight;
+    int evadeLowOdds, evadeHighOdds, parryHighOdds, parryLowOdds, parryHaste, stunBase;
+    int lowDamage, highDamage, quickAttackShift, counterHighOdds, counterLowOdds;
+    int phase1End;
+};
+
+// clang-format off
+//                                 type              quick   evLo evHi paHi paLo haste stun loDmg hiDmg shift coHi coLo wind-up
+static const EnemyKind swordKind = {"standard_sword", "high", 1,   2,   1,   2,   -20,  40,  20,   15,   -10,  1,   2,   40};
+static const EnemyKind gunKind   = {"standard_gun",   "low",  2,   1,   2,   1,   -20,  80,  15,   18,   +20,  2,   2,   55};
+// clang-format on
+
+bool chance(int n) { return std::rand() % n == 0; }
+
+enemy::enemy() { stateTime = hundredthsNow(); }
+
+void enemy::becomeKind(const EnemyKind& kind)
+{
+    enemyType = kind.type;
+    quickAttackHeight = kind.quickAttackHeight;
+    evadeLowOdds = kind.evadeLowOdds;
+    evadeHighOdds = kind.evadeHighOdds;
+    parryHighOdds = kind.parryHighOdds;
+    parryLowOdds = kind.parryLowOdds;
+    parryHaste = kind.parryHaste;
+    stunBase = kind.stunBase;
+    lowDamage = kind.lowDamage;
+    highDamage = kind.highDamage;
+    quickAttackShift = kind.quickAttackShift;
+    counterHighOdds = kind.counterHighOdds;
+    counterLowOdds = kind.counterLowOdds;
+    setTimings(kind.phase1End);
+}
+
+standardSword::standardSword() { becomeKind(swordKind); }
+
+standardGun::standardGun() { becomeKind(gunKind); }
+
+void enemy::enterCombat()
+{
+    attackState = "moving";
+    stamp();
+}
+
+void enemy::quickAttack()
+{
+    // The opening attack starts shifted in time and is not counted as an attack.
+    setAttackState(quickAttackHeight);
+    stateTime += quickAttackShift;
+}
+
+bool enemy::attemptEvade(std::string attack)
+{
+    if (!chance(attack == "high" ? evadeHighOdds : evadeLowOdds))
+        return false;
+    evade();
+    return true;
+}
+
+void enemy::attemptParry(std::string attack)
+{
+    if (chance(attack == "high" ? parryHighOdds : parryLowOdds)) {
+        setAttackState(attack);
+        // The answer starts already under way, further along if the player's blade is out.
+        stateTime += parryHaste;
+        if (ryke.attackPhase == 2)
+            stateTime += parryHaste;
+        parryTries = 0;
+        return;
+    }
+    ++parryTries;
+    if (ryke.attackPhase == 2)
+        parryTries = 0;
+}
+
+std::string enemy::getEnemyType() { return enemyType; }
+
+void enemy::counterAttack(std::string attack)
+{
+    const bool strikesBack = (attack == "high" && chance(counterHighOdds)) ||
+                             (attack == "low" && chance(counterLowOdds));
+    if (!strikesBack)
+        return;
+    // High one time in three, low two times in three.
+    if (chance(3))
+        highAttack();
+    else
+        lowAttack();
+}
+
+void enemy::attackBehavior()
+{
+    if (attackState != "normal")
+        return;
+    const std::string playerState = ryke.getAttackState();
+    if (playerState == "high" || playerState == "low") {
+        // One answer during the player's wind-up and, if that failed, one more with his blade out.
+        if ((ryke.attackPhase == 1 && parryTries == 0) || (ryke.attackPhase == 2 && parryTries == 1))
+            attemptParry(playerState);
+        return;
+    }
+    if (stateTime + attackDelay < hundredthsNow()) {
+        if ((std::rand() & 1) == 0)
+            highAttack();
+        else
+            lowAttack();
+    }
+}
+
+void enemy::altAttackBehavior()
+{
+    // Behind the player an enemy waits three times as long and alternates high and low.
+    if (attackState == "normal" && stateTime + 3 * attackDelay < hundredthsNow()) {
+        if (attackCount % 2 == 0)
+            highAttack();
+        else
+            lowAttack();
+    }
+}
+
+void enemy::hit(std::string attack)
+{
+    if (attackState == "normal") {
+        if (!attemptEvade(attack))
+            kill();
+        return;
+    }
+    if (attackState == attack && ryke.getAttackState() == attack) {
+        // Caught winding up it dies; with its blade out the blows cancel and it is slowed.
+        if (attackPhase == 1) {
+            kill();
+        } else if (attackPhase == 2 || attackPhase == 3) {
+            returnNormal();
+            ryke.returnNormal();
+            slowDown(attack);
+        }
+        return;
+    }
+    if (attackState == "low" || attackState == "high" || attackState == "stunned")
+        kill();
+}
+
+void enemy::kill()
+{
+    if (attackState == "gone" || attackState == "dead")
+        return;
+    attackState = "dead";
+    stamp();
+    ryke.raiseCarnage(1);
+    cue(enemyDeathFX, 100, 127);
+}
+
+void enemy::stun(std::string attack)
+{
+    if (attackState != "normal" && attackState != "high" && attackState != "low")
+        return;
+    // A kick at the height the enemy is attacking at stuns it four times as long.
+    stunDuration = attack == attackState ? 4 * stunBase : stunBase;
+    // Not stamped: the stun runs from the enemy's previous change of state, maybe already over.
+    attackState = "stunned";
+}
+
+void enemy::slowDown(std::string attack)
+{
+    if (attack == "low") {
+        ++evadeHighOdds;
+        ++parryHighOdds;
+    } else if (attack == "high") {
+        ++evadeLowOdds;
+        ++parryLowOdds;
+    }
+    ryke.raiseCarnage(2);
+}

@@ -1,0 +1,31 @@
+#include "fighters/parry.h"
+
+#include "encounter/lines.h"
+#include "fighters/player.h"
+#include "shell/cue.h"
+#include "shell/shell.h"
+
+void checkForParry(std::string attack)
+{
+    // The engaged enemy is found afresh from the facing, whichever timeline asks.
+    if (ryke.facing == "left")
+        currentEnemy = currentEnemyLeft;
+    else if (ryke.facing == "right")
+        currentEnemy = currentEnemyRight;
+
+    const std::string playerState = ryke.getAttackState();
+    // A parry meets an attack at either height: it was only entered against that height.
+    const bool meets = (playerState == attack || playerState == "highParry" || playerState == "lowParry") &&
+                       currentEnemy->getAttackState() == attack;
+    const bool bladesOut = ryke.attackPhase == 2 && (currentEnemy->attackPhase == 2 || currentEnemy->attackPhase == 3);
+    if (!meets || !bladesOut)
+        return;
+
+    cue(swordClashFX, 200, 127);
+    // Only an enemy whose move was already under way when the player answered is slowed.
+    if (ryke.stateTime > currentEnemy->stateTime)
+        currentEnemy->slowDown(attack);
+    ryke.returnNormal();
+    currentEnemy->returnNormal();
+    currentEnemy->counterAttack(attack);
+}

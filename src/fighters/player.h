@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "fighters/character.h"
+
+// The player's fighter: the character plus the carnage meter and the shots it buys.
+class player : public character {
+public:
+    // Carnage needed for one shot; also the most shots the player can hold.
+    double carnageMax = 10.0;
+    double carnage = 0.0;
+    double shots = 0.0;
+
+    player();
+
+    // Attacks high, or parries when the engaged enemy is attacking high.
+    void highAttack();
+    // Attacks low, or parries when the engaged enemy is attacking low.
+    void lowAttack();
+    void highKick();
+    void lowKick();
+    // Starts a carnage shot; the caller spends the shot.
+    void carnageShot();
+    void faceLeft();
+    void faceRight();
+    void changeDirection();
+    // An enemy's blow of height attack ("high" or "low") worth amount reaches the player.
+    void hit(std::string attack, int amount);
+    void damage(int amount);
+    void kill();
+    void raiseCarnage(int amount);
+};
+
+// The one player.
+extern player ryke;

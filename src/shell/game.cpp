@@ -1,0 +1,112 @@
+#include "shell/game.h"
+
+#include <algorithm>
+
+#include "controls/input.h"
+#include "fighters/player.h"
+#include "screen/frame.h"
+#include "shell/cue.h"
+#include "shell/shell.h"
+
+int gameOn = 1;
+int gameLoop = 1;
+std::atomic<bool> closeRequested{false};
+
+// The player is built before both lines and destroyed after them, so the three live in this
+// one file, in this order.
+player ryke;
+enemy enemies_R[lineLength];
+enemy enemies_L[lineLength];
+
+// A bout's player dies, then the bout goes on this long before the title comes back.
+constexpr int deathLinger = 300;
+
+bool quitRequested() { return key[KEY_ESC] || closeRequested.load(); }
+
+void titleScreen()
+{
+    // Keys are a state, not presses: ENTER still down from the last bout skips the title.
+    while (!key[KEY_ENTER] && gameLoop) {
+        blit(enterScreen, screen, 0, 0, 0, 0, 1024, 768);
+        if (quitRequested()) {
+            gameOn = 0;
+            gameLoop = 0;
+        }
+    }
+}
+
+void startBout()
+{
+    cue(prepareToDie, 255, 127);
+    gameOn = 1;
+    ryke.life = 100;
+    ryke.shots = 0.0;
+    ryke.carnage = 0.0;
+    ryke.returnNormal();
+    killCount_L = 0;
+    killCount_R = 0;
+    ryke.attackCount = 0;
+    enemiesLeft_L = lineLength;
+    enemiesLeft_R = lineLength;
+}
+
+// Later enemies of a line wait less before attacking: 150 for the first, 20 from the 14th on.
+static int attackDelayAt(int index) { return std::max(150 - 10 * index, 20); }
+
+void fillLines(const EnemyPools& pools)
+{
+    // The right line opens with a gun fighter, the left with a sword fighter.
+    for (int i = 0; i < enemyNumRight; ++i) {
+        enemies_R[i] = i % 2 ? static_cast<const enemy&>(pools.swordRight[i]) : pools.gunRight[i];
+        enemies_R[i].attackDelay = attackDelayAt(i);
+    }
+    for (int i = 0; i < enemyNumLeft; ++i) {
+        enemies_L[i] = i % 2 ? static_cast<const enemy&>(pools.gunLeft[i]) : pools.swordLeft[i];
+        enemies_L[i].attackDelay = attackDelayAt(i);
+    }
+    currentEnemyRight = &enemies_R[0];
+    enemyOnDeck_R = &enemies_R[1];
+    enemyOnDeck_R->setAttackState("waiting");
+    currentEnemyLeft = &enemies_L[0];
+    enemyOnDeck_L = &enemies_L[1];
+    enemyOnDeck_L->setAttackState("waiting");
+    ryke.faceLeft();
+}
+
+void framePass()
+{
+    // No cap on the catch-up: a long stall is paid back with as many logic ticks.
+    while (timer.NotRenderingNow()) {
+        input();
+        timer.NoteFrameTime();
+    }
+    animate();
+    if (ryke.getAttackState() == "dead" && ryke.stateTime + deathLinger < hundredthsNow())
+        gameOn = 0;
+}
+
+void playBout()
+{
+    startBout();
+    EnemyPools pools;
+    fillLines(pools);
+    while (gameOn)
+        framePass();
+}
+
+void runGame()
+{
+    loopCue(bg_beat, 255, 127);
+    while (gameLoop) {
+        titleScreen();
+        if (gameLoop)
+            playBout();
+    }
+}
+
+void shutdown()
+{
+    remove_timer();
+    remove_keyboard();
+    allegro_exit();
+}

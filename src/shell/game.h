@@ -1,0 +1,30 @@
+#pragma once
+// The spine: title screen, bouts and the frame loop.
+
+#include "encounter/lines.h"
+
+// The fresh fighters a bout's lines are copied from: built in this order, each in index order,
+// and destroyed in the reverse order once the bout's frame loop has ended.
+struct EnemyPools {
+    standardSword swordRight[lineLength];
+    standardGun gunRight[lineLength];
+    standardSword swordLeft[lineLength];
+    standardGun gunLeft[lineLength];
+};
+
+// ESC is down or the window's close button was pressed.
+bool quitRequested();
+// Shows the title until ENTER (returns with gameLoop set) or ESC / the close button (clears gameLoop).
+void titleScreen();
+// Resets the player and the counters for a new bout (everything before the lines are filled).
+void startBout();
+// Fills both lines from the pools, puts the second enemy of each on deck and faces the player left.
+void fillLines(const EnemyPools& pools);
+// One pass of the frame loop: logic catch-up, one composed frame, the end-of-bout rule.
+void framePass();
+// One whole bout: set-up, the frame loop until gameOn drops, tear-down.
+void playBout();
+// Everything after start-up: the beat, then title screens and bouts until the program ends.
+void runGame();
+// Stops the clock and the keyboard and closes the library.
+void shutdown();

@@ -1,0 +1,13 @@
+#include "shell/game.h"
+#include "shell/shell.h"
+#include "shell/startup.h"
+
+int main()
+{
+    if (!initialise())
+        return 1;
+    runGame();
+    shutdown();
+    return 0;
+}
+END_OF_MAIN()

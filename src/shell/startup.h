@@ -1,0 +1,6 @@
+#pragma once
+
+// Brings the library up (system, keyboard, timer, a 1024 x 768 x 32 window, sound), loads
+// every asset and starts the frame clock. Returns false when the game cannot run; the
+// player has then been told why (stderr without a display, a message box with one).
+bool initialise();

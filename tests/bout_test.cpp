@@ -1,0 +1,109 @@
+// The spine: title screen, the frame loop and the end of a bout.
+
+#include <allegro.h>
+
+#include "encounter/lines.h"
+#include "fighters/player.h"
+#include "shell/game.h"
+#include "shell/shell.h"
+#include "support/headless.h"
+
+namespace {
+
+using Bout = Stage;
+
+TEST_F(Bout, EscOnTheTitleEndsTheProgramWithoutABout)
+{
+    press(KEY_ESC);
+    runGame();
+    EXPECT_EQ(0, gameLoop);
+    ASSERT_EQ(1u, cues.size()) << "only the beat; no prepare-to-die";
+    EXPECT_EQ(bg_beat, cues[0].sample);
+    EXPECT_TRUE(cues[0].looped);
+    EXPECT_EQ(255, cues[0].volume);
+    EXPECT_EQ(127, cues[0].pan);
+    // The title was copied to the screen.
+    EXPECT_EQ(getpixel(enterScreen, 512, 300), getpixel(screen, 512, 300));
+}
+
+TEST_F(Bout, TheCloseButtonEndsTheProgramLikeEsc)
+{
+    closeRequested = true;
+    titleScreen();
+    EXPECT_EQ(0, gameLoop);
+    gameOn = gameLoop = 1;
+    g_counter = 1;
+    framePass();
+    EXPECT_EQ(0, gameOn);
+    EXPECT_EQ(0, gameLoop);
+}
+
+TEST_F(Bout, EnterHeldDownSkipsTheTitle)
+{
+    clear_to_color(screen, makecol(1, 2, 3));
+    press(KEY_ENTER);
+    titleScreen();
+    EXPECT_EQ(1, gameLoop);
+    EXPECT_EQ(makecol(1, 2, 3), getpixel(screen, 512, 300)) << "no title drawn";
+}
+
+TEST_F(Bout, EscInABoutFinishesTheCatchUpDrawsOneFrameAndShutsDown)
+{
+    press(KEY_ENTER);
+    press(KEY_ESC);
+    g_counter = 5;
+    runGame(); // ENTER starts a bout at once; its first catch-up sees ESC
+    EXPECT_EQ(0, gameLoop);
+    EXPECT_EQ(0, g_counter.load()) << "every pending tick was consumed";
+    ASSERT_EQ(2u, cues.size());
+    EXPECT_EQ(prepareToDie, cues[1].sample);
+}
+
+TEST_F(Bout, ABoutEndsOnlyOnceThePlayerHasBeenDeadForMoreThanThreeSeconds)
+{
+    setNow(500);
+    ryke.kill();
+    for (int t : {500, 700, 800}) {
+        setNow(t);
+        framePass();
+        EXPECT_EQ(1, gameOn) << t;
+    }
+    setNow(801);
+    framePass();
+    EXPECT_EQ(0, gameOn);
+}
+
+TEST_F(Bout, AFrameShowsTheHudAndTheKillCount)
+{
+    killCount_R = 3;
+    killCount_L = 4;
+    ryke.life = 1;
+    ryke.carnage = 5.0;
+    ryke.shots = 2.5;
+    framePass();
+    const int green = makecol(0, 255, 30), black = makecol(0, 0, 0), orange = makecol(255, 90, 0);
+    EXPECT_EQ(green, getpixel(screen, 76, 20));
+    EXPECT_EQ(black, getpixel(screen, 77, 20)) << "one point of life is one column";
+    EXPECT_EQ(orange, getpixel(screen, 925, 20));
+    EXPECT_EQ(black, getpixel(screen, 926, 20));
+    EXPECT_EQ(orange, getpixel(screen, 897, 43));
+    EXPECT_EQ(black, getpixel(screen, 958, 43)) << "two and a half shots light two pips";
+    // The sum of both lines' kills, in white on black, starting at (120, 40).
+    BITMAP* expected = create_bitmap(13 * 8, 8);
+    textprintf_ex(expected, font, 0, 0, makecol(255, 255, 255), 0, "Kill Count: 7");
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 13 * 8; ++x)
+            ASSERT_EQ(getpixel(expected, x, y), getpixel(screen, 120 + x, 40 + y)) << x << "," << y;
+    destroy_bitmap(expected);
+    for (const PaintRecord& p : paints)
+        EXPECT_NE(w00t, p.sprite) << "no victory while a line has enemies";
+
+    enemiesLeft_L = enemiesLeft_R = 0;
+    framePass();
+    ASSERT_FALSE(paints.empty());
+    EXPECT_EQ(w00t, paints.back().sprite);
+    EXPECT_EQ((1024 - w00t->w) / 2, paints.back().x);
+    EXPECT_EQ(50, paints.back().y);
+}
+
+} // namespace

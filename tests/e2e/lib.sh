@@ -1,0 +1,138 @@
+# Shared by the end-to-end tests: a scratch folder, a display, the game's process and window,
+# held keys, screenshots and the game's exit status.
+# A test is run as: bash TEST.sh PATH/TO/ryke   (from any folder)
+set -euo pipefail
+
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+REPO_ROOT=$(cd "$E2E_DIR/../.." && pwd)
+source "$E2E_DIR/xvfb.sh"
+
+RYKE=$(realpath "${1:?usage: $0 PATH/TO/ryke}")
+[[ -x $RYKE ]] || { echo "not an executable: $RYKE" >&2; exit 1; }
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/ryke-e2e.XXXXXX")
+GAME_PID=
+GAME_STATUS=
+EXTRA_PIDS=()
+
+cleanup() {
+    local pid
+    for pid in $GAME_PID "${EXTRA_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    stop_xvfb
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# Screenshots are kept here when RYKE_E2E_SHOTS names a folder, to look at by eye.
+keep_shot() {
+    if [[ -n ${RYKE_E2E_SHOTS:-} ]]; then
+        mkdir -p "$RYKE_E2E_SHOTS" && cp "$1" "$RYKE_E2E_SHOTS/$2"
+    fi
+}
+
+fail() {
+    local f
+    echo "FAIL: $*" >&2
+    for f in "$WORK/game.out" "$WORK/game.err"; do
+        if [[ -s $f ]]; then echo "--- ${f##*/}:" >&2; cat "$f" >&2; fi
+    done
+    exit 1
+}
+
+# Uses the display test.sh started, or starts a private one so that plain ctest works too.
+need_display() {
+    if [[ -n ${DISPLAY:-} ]] && xdpyinfo >/dev/null 2>&1; then return 0; fi
+    start_xvfb "$WORK"
+}
+
+# start_game [DIR]: runs ryke in DIR (default: the repo root) in the background.
+start_game() {
+    local dir=${1:-$REPO_ROOT}
+    # timeout ends the game even if ctest kills this script before its trap can.
+    (cd "$dir" && exec timeout -k 5 50 "$RYKE" </dev/null >"$WORK/game.out" 2>"$WORK/game.err") &
+    GAME_PID=$!
+}
+
+# True while the process runs (a zombie has already ended).
+alive() {
+    local state
+    read -r _ _ state _ 2>/dev/null <"/proc/$1/stat" || return 1
+    [[ $state != Z ]]
+}
+
+# find_window NAME: prints the id of the visible window titled exactly NAME, waiting up to 15 s.
+# Allegro titles its window with the executable's name and sets no _NET_WM_PID.
+find_window() {
+    local i id
+    for ((i = 0; i < 150; i++)); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
+        if [[ -n $id ]]; then echo "$id"; return 0; fi
+        alive "$GAME_PID" || fail "ryke ended before a '$1' window appeared"
+        sleep 0.1
+    done
+    fail "no '$1' window after 15 s"
+}
+
+# hold_key WINDOW KEY: the game polls key state 35 times a second, so a press must last a few ticks.
+hold_key() {
+    xdotool keydown --window "$1" "$2" 2>>"$WORK/xdotool.log" || fail "could not press $2"
+    sleep 0.15
+    # The key may well have closed the window already.
+    xdotool keyup --window "$1" "$2" 2>>"$WORK/xdotool.log" || true
+}
+
+# Clicks the window's close button (Xvfb has no window manager to do it).
+close_window() {
+    /usr/bin/python3 "$E2E_DIR/close_window.py" "$1" || fail "could not send WM_DELETE_WINDOW"
+}
+
+# wait_exit SECONDS: waits for the game to end and sets GAME_STATUS.
+wait_exit() {
+    local deadline=$((SECONDS + $1))
+    while alive "$GAME_PID"; do
+        ((SECONDS < deadline)) || fail "ryke still running $1 s later"
+        sleep 0.1
+    done
+    GAME_STATUS=0
+    wait "$GAME_PID" || GAME_STATUS=$?
+    GAME_PID=
+}
+
+expect_status() {
+    [[ $GAME_STATUS == "$1" ]] || fail "ryke exited with status $GAME_STATUS, expected $1"
+}
+
+screenshot() {
+    import -window "$1" "$2" 2>>"$WORK/import.log" || fail "could not take a screenshot of window $1"
+}
+
+# pixel IMAGE X Y: prints the colour as r,g,b.
+pixel() {
+    convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
+}
+
+# differing_pixels A B: how many pixels of A's top-left corner the size of B differ from B by
+# more than 5% (the title is copied as is; the fuzz only absorbs colour-depth rounding).
+differing_pixels() {
+    local size out status=0
+    size=$(identify -format '%wx%h' "$2")
+    convert "$1" -crop "$size+0+0" +repage "$WORK/cropped.png"
+    # compare exits 0 (alike) or 1 (different) with the count; 2 is an error such as unequal sizes.
+    out=$(compare -metric AE -fuzz 5% "$WORK/cropped.png" "$2" null: 2>&1) || status=$?
+    if ((status > 1)); then echo "error: $out"; else awk '{ printf "%d\n", $1 }' <<<"$out"; fi
+}
+
+# wait_for_title WINDOW SHOT: waits up to 10 s for the window to show the title picture.
+wait_for_title() {
+    local i diff=unknown
+    [[ -f $REPO_ROOT/images/enterScreen.pcx ]] || fail "images/enterScreen.pcx is missing"
+    [[ -f $WORK/enterScreen.png ]] || convert "$REPO_ROOT/images/enterScreen.pcx" "$WORK/enterScreen.png"
+    for ((i = 0; i < 50; i++)); do
+        screenshot "$1" "$2"
+        diff=$(differing_pixels "$2" "$WORK/enterScreen.png")
+        # Up to 0.5% of a 1024 x 768 picture may differ.
+        if [[ $diff =~ ^[0-9]+$ ]] && ((diff <= 3932)); then return 0; fi
+        sleep 0.2
+    done
+    keep_shot "$2" not-title.png
+    fail "the window never showed the title picture ($diff pixels differ)"
+}

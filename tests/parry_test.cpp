@@ -1,0 +1,154 @@
+// Blades that meet in mid-swing: when they clash, who is slowed, and who strikes back.
+
+#include "encounter/lines.h"
+#include "fighters/parry.h"
+#include "fighters/player.h"
+#include "shell/shell.h"
+#include "support/headless.h"
+
+namespace {
+
+class Parry : public Stage {
+protected:
+    // A fresh sword fighter engaged on the right, attacking high since 1000 (phase 2 from 1040).
+    enemy& swordAttackingHigh()
+    {
+        setNow(1000);
+        enemies_R[0] = standardSword();
+        ryke.faceRight();
+        enemy& foe = enemies_R[0];
+        foe.highAttack();
+        return foe;
+    }
+    int clashes() const
+    {
+        int n = 0;
+        for (const CueRecord& c : cues)
+            n += c.sample == swordClashFX && c.volume == 200 && c.pan == 127;
+        return n;
+    }
+};
+
+TEST_F(Parry, TheWorkedExampleClashesSlowsAndCounterAttacks)
+{
+    enemy& foe = swordAttackingHigh();
+    setNow(1015);
+    ryke.highAttack();
+    ASSERT_EQ("highParry", ryke.attackState);
+    ryke.attackPhase = 2; // from 7 hundredths on, as his timeline marks it
+    foe.attackPhase = 1;
+    setNow(1039);
+    checkForParry("high");
+    EXPECT_EQ(0, clashes()) << "the enemy is still winding up";
+
+    foe.attackPhase = 2;
+    setNow(1040);
+    checkForParry("high");
+    EXPECT_EQ(1, clashes());
+    EXPECT_EQ("normal", ryke.attackState);
+    EXPECT_EQ(0, ryke.attackPhase);
+    EXPECT_EQ(2, foe.evadeLowOdds);
+    EXPECT_EQ(3, foe.parryLowOdds);
+    EXPECT_DOUBLE_EQ(2.0, ryke.carnage);
+    EXPECT_TRUE(foe.attackState == "high" || foe.attackState == "low")
+        << "a fresh sword fighter always strikes back after a high exchange";
+    EXPECT_EQ(1040, foe.stateTime);
+
+    checkForParry("high");
+    EXPECT_EQ(1, clashes()) << "an exchange is settled once";
+}
+
+TEST_F(Parry, CounterAttacksAreHighOneTimeInThree)
+{
+    int high = 0;
+    for (int i = 0; i < 300; ++i) {
+        enemy& foe = swordAttackingHigh();
+        foe.attackPhase = 2;
+        ryke.attackState = "high";
+        ryke.attackPhase = 2;
+        checkForParry("high");
+        ASSERT_NE("normal", foe.attackState);
+        high += foe.attackState == "high";
+    }
+    EXPECT_NEAR(100, high, 30);
+}
+
+TEST_F(Parry, OnlyAnEnemyWhoseMoveCameFirstIsSlowed)
+{
+    for (int playerStamp : {1000, 990}) {
+        enemy& foe = swordAttackingHigh();
+        foe.attackPhase = 3;
+        ryke.attackState = "high";
+        ryke.stateTime = playerStamp;
+        ryke.attackPhase = 2;
+        ryke.carnage = 0.0;
+        checkForParry("high");
+        EXPECT_EQ(1, foe.evadeLowOdds) << playerStamp;
+        EXPECT_DOUBLE_EQ(0.0, ryke.carnage);
+        EXPECT_EQ(0, ryke.attackPhase) << "the exchange still took place";
+    }
+}
+
+TEST_F(Parry, NothingHappensUnlessBothBladesAreOutAtTheSameHeight)
+{
+    struct Case {
+        const char* playerState;
+        int playerPhase;
+        const char* enemyState;
+        int enemyPhase;
+        const char* attack;
+        bool clash;
+    };
+    // clang-format off
+    const Case cases[] = {
+        //  player        ph  enemy   ph  called  clash
+        {"high",          2,  "low",  2,  "high", false},
+        {"high",          2,  "high", 2,  "high", true},
+        {"highParry",     2,  "high", 3,  "high", true},
+        {"lowParry",      2,  "high", 2,  "high", true},  // a parry's own height is not compared
+        {"high",          1,  "high", 2,  "high", false},
+        {"high",          3,  "high", 2,  "high", false},
+        {"high",          2,  "high", 1,  "high", false},
+        {"low",           2,  "low",  2,  "high", false},
+        {"evade",         2,  "high", 2,  "high", false},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        enemy& foe = swordAttackingHigh();
+        foe.attackState = c.enemyState;
+        foe.attackPhase = c.enemyPhase;
+        ryke.attackState = c.playerState;
+        ryke.attackPhase = c.playerPhase;
+        clearLogs();
+        checkForParry(c.attack);
+        EXPECT_EQ(c.clash ? 1 : 0, clashes()) << c.playerState << " vs " << c.enemyState;
+        EXPECT_EQ(c.clash, ryke.attackState == "normal") << c.playerState << " vs " << c.enemyState;
+        if (!c.clash) {
+            EXPECT_EQ(c.enemyPhase, foe.attackPhase);
+        }
+    }
+}
+
+TEST_F(Parry, TheEngagedEnemyIsFoundFromTheFacingWhoeverAsks)
+{
+    enemy& right = swordAttackingHigh();
+    right.attackPhase = 2;
+    enemy& left = *currentEnemyLeft;
+    left.attackState = "normal";
+    ryke.facing = "left"; // facing away, with currentEnemy still on the right line
+    ryke.attackState = "high";
+    ryke.attackPhase = 2;
+    ASSERT_EQ(&right, currentEnemy);
+    checkForParry("high");
+    EXPECT_EQ(&left, currentEnemy);
+    EXPECT_EQ(0, clashes()) << "only the left enemy's state counts";
+    EXPECT_EQ("high", right.attackState);
+
+    left.attackState = "high";
+    left.attackPhase = 2;
+    checkForParry("high");
+    EXPECT_EQ(1, clashes());
+    EXPECT_EQ(2, right.attackPhase) << "the right enemy's move goes on";
+}
+
+} // namespace
