@@ -1,5 +1,6 @@
 #include "screen/frame.h"
 
+#include "choreography/choreography.h"
 #include "encounter/lines.h"
 #include "fighters/player.h"
 #include "screen/paint.h"
@@ -56,6 +57,12 @@ void animate()
 {
     clear_to_color(buffer, white());
     blit(background, buffer, 0, 0, 0, 0, background->w, background->h);
+    // Later drawing covers earlier: the player, the waiting enemies, then the current ones.
+    animate_ryke();
+    animate_enemyOnDeck_R();
+    animate_enemyOnDeck_L();
+    animate_enemy_R();
+    animate_enemy_L();
     draw_interface();
     if (enemiesLeft_L == 0 && enemiesLeft_R == 0)
         paintSprite(w00t, (screen->w - w00t->w) / 2, 50);

@@ -1,0 +1,124 @@
+#pragma once
+// The machinery shared by every timeline: a move is a list of windows measured from the
+// fighter's stateTime, and each frame the first window whose bound has not passed is played.
+
+#include <allegro.h>
+
+#include <string>
+
+#include "fighters/character.h"
+#include "shell/shell.h"
+
+// Where a place is measured from.
+enum class From {
+    stand, // the stand origin: sx across, sy down
+    rest,  // where the right-hand enemy stands: rx across, ny down
+    edge,  // the screen's left or top edge
+};
+
+// A place on the screen: an origin and a shift from it. Shifts across are doubles because a
+// kick reaches 130 x 1.75 pixels; the sum is truncated toward zero.
+struct Place {
+    From across;
+    double dx;
+    From down;
+    int dy;
+};
+
+// Shorthands for the places the tables use.
+constexpr Place fromStand(double dx, int dy = 0) { return {From::stand, dx, From::stand, dy}; }
+constexpr Place atRest() { return {From::rest, 0, From::rest, 0}; }
+constexpr Place atRestX() { return {From::rest, 0, From::stand, 0}; }
+constexpr Place atColumn(double x) { return {From::edge, x, From::stand, 0}; }
+constexpr Place atColumnRestY(double x) { return {From::edge, x, From::rest, 0}; }
+
+// A sound that plays once per action: only while the guard counter is 0, which it then raises.
+struct SoundOnce {
+    SAMPLE** sample;
+    int volume;
+    int pan;
+    int character::*guard;
+};
+
+// One window of a move: it holds while e < bound(fighter), e being the hundredths since the
+// fighter's stateTime; a null bound is the move's last window ("end") or its only one ("always").
+constexpr int noPhase = -1;
+constexpr SoundOnce silent = {nullptr, 0, 0, nullptr};
+
+template <class Fighter>
+struct Window {
+    int (*bound)(const Fighter&);
+    BITMAP** sprite; // nullptr: nothing is drawn
+    Place place;
+    bool mirrored;   // drawn flipped left to right
+    int phase;       // written to attackPhase after drawing; noPhase leaves it alone
+    void (*effect)(Fighter&) = nullptr;
+    SoundOnce sound = silent;   // played after the effect
+    double scale = 0.0;         // drawn stretched by this factor (0: at its own size) ...
+    BITMAP** sizeOf = nullptr;  // ... of this picture's size (nullptr: its own)
+};
+
+// The windows of one attack state, in order.
+template <class Fighter>
+struct StateTimeline {
+    const char* state;
+    const Window<Fighter>* windows;
+    int count;
+};
+
+// Bounds that are numbers rather than the fighter's own timings.
+template <int N, class Fighter>
+int after(const Fighter&)
+{
+    return N;
+}
+
+// The stand origin and the right-hand enemy's standing place, worked out from the pictures.
+int standX();
+int standY();
+int restX();
+int restY();
+int placeX(const Place& place);
+int placeY(const Place& place);
+
+// Whether a window bounded at n hundredths still holds for a fighter stamped at stateTime;
+// the counter is read afresh at every test.
+bool stillBefore(int stateTime, int n);
+
+// The window of the fighter's state that applies now, or nullptr when its state has none.
+template <class Fighter, int States>
+const Window<Fighter>* currentWindow(const StateTimeline<Fighter> (&timeline)[States], const Fighter& fighter)
+{
+    for (const StateTimeline<Fighter>& s : timeline) {
+        if (fighter.attackState != s.state)
+            continue;
+        for (int i = 0; i < s.count; ++i) {
+            const Window<Fighter>& w = s.windows[i];
+            if (!w.bound || stillBefore(fighter.stateTime, w.bound(fighter)))
+                return &w;
+        }
+        return nullptr;
+    }
+    return nullptr;
+}
+
+// Draws a window's sprite at its place.
+void drawWindowSprite(BITMAP* sprite, const Place& place, bool mirrored, double scale, BITMAP* sizeOf);
+// Plays a once-per-action sound if its guard allows.
+void playOnce(const SoundOnce& sound, character& fighter);
+
+// Plays the window that applies now: draw, mark the phase, carry out the effect, sound.
+template <class Fighter, int States>
+void runTimeline(const StateTimeline<Fighter> (&timeline)[States], Fighter& fighter)
+{
+    const Window<Fighter>* w = currentWindow(timeline, fighter);
+    if (!w)
+        return;
+    if (w->sprite)
+        drawWindowSprite(*w->sprite, w->place, w->mirrored, w->scale, w->sizeOf ? *w->sizeOf : nullptr);
+    if (w->phase != noPhase)
+        fighter.attackPhase = w->phase;
+    if (w->effect)
+        w->effect(fighter);
+    playOnce(w->sound, fighter);
+}
