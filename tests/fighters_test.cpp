@@ -301,6 +301,7 @@ TEST_F(Fighters, BlowsOnAnEnemyFollowItsHitRule)
     EXPECT_DOUBLE_EQ(carnageBefore + 4.0, ryke.carnage);
     rival.attackState = "high";
     rival.attackPhase = 0;
+    ryke.attackState = "high";
     rival.hit("high");
     EXPECT_EQ("high", rival.attackState) << "no phase, no effect";
 }

@@ -49,8 +49,8 @@ TEST_F(Keys, EachFacingMapsTheHomeRowToItsMoves)
         EXPECT_EQ(r.state, ryke.attackState) << r.facing << " key " << r.key;
     }
     ryke.faceRight();
-    tickWith({});
     backToNormal();
+    tickWith({});
     tickWith({KEY_G});
     EXPECT_EQ("left", ryke.facing);
     EXPECT_EQ("normal", ryke.attackState);

@@ -27,21 +27,6 @@ const Side sides[] = {
     {enemies_L, &killCount_L, &enemiesLeft_L, &currentEnemyLeft, &enemyOnDeck_L, nextEnemyOnLeft},
 };
 
-void expectInvariants(const Side& s, const std::string& when)
-{
-    EXPECT_EQ(100, *s.killCount + *s.enemiesLeft) << when;
-    if (*s.enemiesLeft >= 1) {
-        EXPECT_EQ(&s.line[*s.killCount], *s.current) << when;
-    }
-    if (*s.enemiesLeft >= 2) {
-        EXPECT_EQ(&s.line[*s.killCount + 1], *s.onDeck) << when;
-    }
-    if (*s.enemiesLeft <= 1) {
-        EXPECT_EQ(&s.line[99], *s.current) << when;
-        EXPECT_EQ(&s.line[99], *s.onDeck) << when;
-    }
-}
-
 TEST_F(Lines, ABoutStartsWithAlternatingKindsAndShrinkingDelays)
 {
     const char* rightKinds[] = {"standard_gun", "standard_sword", "standard_gun", "standard_sword"};
@@ -59,8 +44,8 @@ TEST_F(Lines, ABoutStartsWithAlternatingKindsAndShrinkingDelays)
     }
     EXPECT_EQ("standard_sword", enemies_R[99].enemyType);
     EXPECT_EQ("standard_gun", enemies_L[99].enemyType);
+    expectLineInvariants("set-up");
     for (const Side& s : sides) {
-        expectInvariants(s, "set-up");
         EXPECT_EQ("normal", (*s.current)->attackState);
         EXPECT_EQ("waiting", (*s.onDeck)->attackState);
         EXPECT_EQ("normal", s.line[2].attackState);
@@ -78,7 +63,7 @@ TEST_F(Lines, EveryAdvanceOfBothLinesKeepsTheInvariants)
             (*s.current)->setAttackState("gone");
             s.advance();
             const std::string when = "advance " + std::to_string(n);
-            expectInvariants(s, when);
+            expectLineInvariants(when);
             EXPECT_EQ(engaged, currentEnemy) << "the advance leaves the engaged enemy alone";
             if (n == 1) {
                 EXPECT_EQ("moving", s.line[1].attackState);
@@ -164,8 +149,7 @@ TEST_F(Lines, ABoutAfterAFinishedBoutStartsAfresh)
     EXPECT_EQ(9000, enemies_R[5].stateTime) << "stamped when its pool fighter was built";
     EXPECT_EQ("standard_gun", enemies_R[0].enemyType);
     EXPECT_EQ("standard_sword", enemies_L[0].enemyType);
-    for (const Side& s : sides)
-        expectInvariants(s, "second bout");
+    expectLineInvariants("second bout");
 }
 
 } // namespace

@@ -34,6 +34,34 @@ const ::testing::Environment* const library = ::testing::AddGlobalTestEnvironmen
 
 } // namespace
 
+void expectLineInvariants(const std::string& when)
+{
+    struct Line {
+        const char* name;
+        enemy* elements;
+        int killCount, enemiesLeft;
+        enemy *current, *onDeck;
+    };
+    const Line lines[] = {{"right", enemies_R, killCount_R, enemiesLeft_R, currentEnemyRight, enemyOnDeck_R},
+                          {"left", enemies_L, killCount_L, enemiesLeft_L, currentEnemyLeft, enemyOnDeck_L}};
+    for (const Line& l : lines) {
+        const std::string where = std::string(l.name) + " line, " + when;
+        EXPECT_EQ(100, l.killCount + l.enemiesLeft) << where;
+        if (l.enemiesLeft >= 1) {
+            EXPECT_EQ(&l.elements[l.killCount], l.current) << where;
+        }
+        if (l.enemiesLeft >= 2) {
+            EXPECT_EQ(&l.elements[l.killCount + 1], l.onDeck) << where;
+        } else {
+            EXPECT_EQ(&l.elements[99], l.current) << where;
+            EXPECT_EQ(&l.elements[99], l.onDeck) << where;
+        }
+        if (l.enemiesLeft == 0) {
+            EXPECT_EQ("gone", l.elements[99].attackState) << where;
+        }
+    }
+}
+
 void setNow(int hundredths) { g_hSecCounter.store(hundredths); }
 
 void Stage::SetUp()

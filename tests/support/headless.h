@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "shell/cue.h"
@@ -12,6 +13,9 @@
 
 // Sets the hundredths counter, as the timer thread would have.
 void setNow(int hundredths);
+
+// Checks both lines' counters and pointers against what an advance promises (gtest failures).
+void expectLineInvariants(const std::string& when);
 
 // Puts the world back as the program starts it: counters 0, no key down, the default rand()
 // sequence, fresh fighters and lines, and empty logs of what was drawn and heard.
