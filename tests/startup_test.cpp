@@ -1,0 +1,76 @@
+// Loading the assets: every file that did not load is named, so nothing is drawn from a null handle.
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "shell/assets.h"
+#include "shell/shell.h"
+#include "support/headless.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void releaseAssets()
+{
+    for (const SampleAsset& a : sampleAssets)
+        if (*a.handle)
+            destroy_sample(*a.handle);
+    for (const PictureAsset& a : pictureAssets)
+        if (*a.handle)
+            destroy_bitmap(*a.handle);
+    destroy_bitmap(buffer);
+}
+
+TEST(Startup, EveryMissingFileIsNamedAndTheRestStillLoad)
+{
+    const fs::path repo = fs::current_path();
+    const fs::path copy = fs::temp_directory_path() / ("ryke-assets-" + std::to_string(getpid()));
+    fs::remove_all(copy);
+    fs::create_directories(copy);
+    fs::copy(repo / "images", copy / "images");
+    fs::copy(repo / "sound", copy / "sound");
+    fs::remove(copy / "sound/gunShot_2.wav");
+    fs::remove(copy / "images/gunDie.pcx");
+    fs::remove(copy / "images/badSwordLo_1_flip.pcx");
+
+    releaseAssets();
+    fs::current_path(copy);
+    const std::vector<std::string> missing = loadAssets();
+    fs::current_path(repo);
+    const std::vector<std::string> expected = {"sound/gunShot_2.wav", "images/badSwordLo_1_flip.pcx",
+                                               "images/gunDie.pcx"};
+    EXPECT_EQ(expected, missing);
+    EXPECT_EQ(nullptr, gunDeath_1);
+    ASSERT_NE(nullptr, buffer);
+    EXPECT_EQ(screen->w, buffer->w) << "the back buffer has the screen's size";
+    EXPECT_EQ(screen->h, buffer->h);
+    EXPECT_NE(nullptr, gunShotFX);
+    EXPECT_NE(nullptr, w00t);
+
+    releaseAssets();
+    EXPECT_TRUE(loadAssets().empty()) << "the other tests need the whole set back";
+    fs::remove_all(copy);
+}
+
+TEST(Startup, TheTableNamesSixtyDistinctFilesUnderTheirFolders)
+{
+    std::vector<std::string> paths;
+    for (const SampleAsset& a : sampleAssets) {
+        EXPECT_EQ(0u, std::string(a.path).rfind("sound/", 0)) << a.path;
+        EXPECT_EQ(".wav", fs::path(a.path).extension()) << a.path;
+        paths.emplace_back(a.path);
+    }
+    for (const PictureAsset& a : pictureAssets) {
+        EXPECT_EQ(0u, std::string(a.path).rfind("images/", 0)) << a.path;
+        EXPECT_EQ(".pcx", fs::path(a.path).extension()) << a.path;
+        paths.emplace_back(a.path);
+    }
+    std::sort(paths.begin(), paths.end());
+    EXPECT_EQ(paths.end(), std::adjacent_find(paths.begin(), paths.end()));
+    EXPECT_EQ(60u, paths.size());
+}
+
+} // namespace
