@@ -1,0 +1,153 @@
+// assetgen OUT: paints the game's 48 pictures and synthesises its 12 sounds into OUT/images and
+// OUT/sound, at the paths of the game's asset table, then reloads every file to check it. The
+// output is the same, byte for byte, on every run and every machine.
+
+#define ALLEGRO_NO_MAGIC_MAIN
+#include <allegro.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "pictures.h"
+#include "shell/assets.h"
+#include "sounds.h"
+#include "verify.h"
+
+namespace {
+
+// The game's table gives each handle its path.
+std::map<const void*, std::string> pathsByHandle()
+{
+    std::map<const void*, std::string> paths;
+    for (const PictureAsset& a : pictureAssets)
+        paths[a.handle] = a.path;
+    for (const SampleAsset& a : sampleAssets)
+        paths[a.handle] = a.path;
+    return paths;
+}
+
+// Every handle of the table must have exactly one recipe, and every recipe a handle.
+template <typename Recipe, typename Asset, size_t N>
+bool coversTable(const std::vector<Recipe>& recipes, const Asset (&table)[N], const char* what)
+{
+    std::map<const void*, int> seen;
+    for (const Recipe& r : recipes)
+        ++seen[r.handle];
+    bool ok = recipes.size() == N;
+    for (const Asset& a : table)
+        if (seen[a.handle] != 1) {
+            std::fprintf(stderr, "assetgen: %s has %d recipes\n", a.path, seen[a.handle]);
+            ok = false;
+        }
+    if (!ok)
+        std::fprintf(stderr, "assetgen: the %s recipes do not match the game's table\n", what);
+    return ok;
+}
+
+bool writePictures(const std::string& root, const std::vector<PictureRecipe>& recipes,
+                   const std::map<const void*, std::string>& paths)
+{
+    bool ok = true;
+    std::map<BITMAP**, BITMAP*> made;
+    // Painted pictures first, so the mirrored ones find their sources.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const PictureRecipe& r : recipes) {
+            if ((pass == 0) != (r.mirrorOf == nullptr))
+                continue;
+            const std::string& rel = paths.at(r.handle);
+            BITMAP* bmp = nullptr;
+            if (r.mirrorOf) {
+                bmp = mirrored(made.at(r.mirrorOf));
+            } else {
+                Canvas canvas(r.width, r.height, r.masked);
+                FitReport report;
+                r.paint(canvas, report);
+                for (const std::string& problem : report.problems) {
+                    std::fprintf(stderr, "assetgen: %s: %s\n", rel.c_str(), problem.c_str());
+                    ok = false;
+                }
+                bmp = canvas.resolve();
+            }
+            const std::string path = root + "/" + rel;
+            if (save_pcx(path.c_str(), bmp, nullptr) != 0) {
+                std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
+                ok = false;
+            }
+            made[r.handle] = bmp;
+        }
+    }
+    for (auto& entry : made)
+        destroy_bitmap(entry.second);
+    return ok;
+}
+
+bool writeSounds(const std::string& root, const std::vector<SoundRecipe>& recipes,
+                 const std::map<const void*, std::string>& paths, std::vector<size_t>& lengths)
+{
+    bool ok = true;
+    for (const SoundRecipe& r : recipes) {
+        // The beat sits under everything else, so it is quieter.
+        const std::vector<int16_t> pcm = toPcm(r.make(), r.loops ? 0.6 : 0.89);
+        lengths.push_back(pcm.size());
+        const std::string path = root + "/" + paths.at(r.handle);
+        if (!writeWav(path.c_str(), pcm)) {
+            std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+bool report(const std::vector<std::string>& problems)
+{
+    for (const std::string& p : problems)
+        std::fprintf(stderr, "assetgen: %s\n", p.c_str());
+    return problems.empty();
+}
+
+}  // namespace
+
+std::vector<std::pair<int, int>> corners(int w, int h)
+{
+    return {{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}};
+}
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: assetgen OUTPUT_DIR  (writes OUTPUT_DIR/images and OUTPUT_DIR/sound)\n");
+        return 2;
+    }
+    const std::string root = argv[1];
+    // No display is needed: memory bitmaps and files only. (The timer is never installed.)
+    if (install_allegro(SYSTEM_NONE, &errno, std::atexit) != 0) {
+        std::fprintf(stderr, "assetgen: cannot start the library: %s\n", allegro_error);
+        return 1;
+    }
+    set_color_depth(32);
+    std::error_code err;
+    std::filesystem::create_directories(root + "/images", err);
+    std::filesystem::create_directories(root + "/sound", err);
+
+    std::vector<PictureRecipe> pictures = sceneryPictures();
+    for (PictureRecipe& r : fighterPictures())
+        pictures.push_back(std::move(r));
+    const std::vector<SoundRecipe> sounds = soundRecipes();
+    const auto paths = pathsByHandle();
+    if (!coversTable(pictures, pictureAssets, "picture") || !coversTable(sounds, sampleAssets, "sound"))
+        return 1;
+
+    bool ok = writePictures(root, pictures, paths);
+    std::vector<size_t> lengths;
+    ok = writeSounds(root, sounds, paths, lengths) && ok;
+    ok = report(verifyPictures(root, pictures)) && ok;
+    ok = report(verifySounds(root, sounds, lengths)) && ok;
+    std::printf("assetgen: %zu pictures and %zu sounds written under %s%s\n", pictures.size(),
+                sounds.size(), root.c_str(), ok ? "" : ", WITH PROBLEMS (see above)");
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Every picture the game loads, keyed by the game's own handle, with the recipe that paints it.
+
+#include <allegro.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "canvas.h"
+#include "figure.h"
+
+// The screen the pictures are made for.
+constexpr int kScreenW = 1024, kScreenH = 768;
+// The line the fighters' feet stand on.
+constexpr int kGroundY = 680;
+
+struct PictureRecipe {
+    BITMAP** handle;
+    int width, height;
+    // Drawn by the game with the mask colour transparent (else copied whole).
+    bool masked;
+    // The feet rest on the bottom row (checked after reloading).
+    bool grounded;
+    std::function<void(Canvas&, FitReport&)> paint;
+    // Set instead of paint: the picture is this other one mirrored left to right.
+    BITMAP** mirrorOf = nullptr;
+    // Pixels that must read back as the mask colour; a sprite's four corners by default.
+    std::vector<std::pair<int, int>> maskProbes = {};
+};
+
+// The four corners of a w x h picture.
+std::vector<std::pair<int, int>> corners(int w, int h);
+
+std::vector<PictureRecipe> fighterPictures();
+std::vector<PictureRecipe> sceneryPictures();
+
+// Guard stances shared by the fighters' sprites and the title screen's silhouettes.
+namespace poses {
+Pose heroGuard();
+Pose swordGuard();
+Pose gunGuard();
+}  // namespace poses
