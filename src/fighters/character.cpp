@@ -13,19 +13,25 @@ void character::setTimings(int phase1End)
     evadeDuration = 30;
 }
 
-void character::highAttack()
+void character::startAttack(std::string state)
 {
-    attackState = "high";
+    attackState = std::move(state);
     stamp();
     ++attackCount;
 }
 
-void character::lowAttack()
+bool character::die()
 {
-    attackState = "low";
+    if (attackState == "gone" || attackState == "dead")
+        return false;
+    attackState = "dead";
     stamp();
-    ++attackCount;
+    return true;
 }
+
+void character::highAttack() { startAttack("high"); }
+
+void character::lowAttack() { startAttack("low"); }
 
 void character::returnNormal()
 {

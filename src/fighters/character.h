@@ -43,4 +43,8 @@ protected:
     // Every kind sets its timings by one rule from the end of its wind-up.
     void setTimings(int phase1End);
     void stamp();
+    // Enters an attacking state: stamped and counted.
+    void startAttack(std::string state);
+    // Enters "dead" unless already dead or gone; true if it did.
+    bool die();
 };

@@ -153,10 +153,8 @@ void enemy::hit(std::string attack)
 
 void enemy::kill()
 {
-    if (attackState == "gone" || attackState == "dead")
+    if (!die())
         return;
-    attackState = "dead";
-    stamp();
     ryke.raiseCarnage(1);
     cue(enemyDeathFX, 100, 127);
 }

@@ -17,40 +17,15 @@ static std::string attackOrParry(const std::string& height)
     return currentEnemy->getAttackState() == height ? height + "Parry" : height;
 }
 
-void player::highAttack()
-{
-    attackState = attackOrParry("high");
-    stamp();
-    ++attackCount;
-}
+void player::highAttack() { startAttack(attackOrParry("high")); }
 
-void player::lowAttack()
-{
-    attackState = attackOrParry("low");
-    stamp();
-    ++attackCount;
-}
+void player::lowAttack() { startAttack(attackOrParry("low")); }
 
-void player::highKick()
-{
-    attackState = "highKick";
-    stamp();
-    ++attackCount;
-}
+void player::highKick() { startAttack("highKick"); }
 
-void player::lowKick()
-{
-    attackState = "lowKick";
-    stamp();
-    ++attackCount;
-}
+void player::lowKick() { startAttack("lowKick"); }
 
-void player::carnageShot()
-{
-    attackState = "carnageShot";
-    stamp();
-    ++attackCount;
-}
+void player::carnageShot() { startAttack("carnageShot"); }
 
 void player::faceLeft()
 {
@@ -103,13 +78,8 @@ void player::damage(int amount)
         kill();
 }
 
-void player::kill()
-{
-    if (attackState == "gone" || attackState == "dead")
-        return;
-    attackState = "dead";
-    stamp();
-}
+// No sound here: the player dies silently.
+void player::kill() { die(); }
 
 void player::raiseCarnage(int amount)
 {
