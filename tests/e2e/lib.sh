@@ -1,3 +1,4 @@
+# shellcheck shell=bash source-path=SCRIPTDIR
 # Shared by the end-to-end tests: a scratch folder, a display, the game's process and window,
 # held keys, screenshots and the game's exit status.
 # A test is run as: bash TEST.sh PATH/TO/ryke   (from any folder)
@@ -44,9 +45,9 @@ need_display() {
     start_xvfb "$WORK"
 }
 
-# start_game [DIR]: runs ryke in DIR (default: the repo root) in the background.
+# start_game DIR: runs ryke in DIR (which holds images/ and sound/) in the background.
 start_game() {
-    local dir=${1:-$REPO_ROOT}
+    local dir=$1
     # timeout ends the game even if ctest kills this script before its trap can.
     (cd "$dir" && exec timeout -k 5 50 "$RYKE" </dev/null >"$WORK/game.out" 2>"$WORK/game.err") &
     GAME_PID=$!
@@ -59,8 +60,8 @@ alive() {
     [[ $state != Z ]]
 }
 
-# find_window NAME: prints the id of the visible window titled exactly NAME, waiting up to 15 s.
-# Allegro titles its window with the executable's name and sets no _NET_WM_PID.
+# find_window TITLE: prints the id of the visible window titled TITLE (any case), waiting up
+# to 15 s. The title is the only handle: the library sets no _NET_WM_PID on its window.
 find_window() {
     local i id
     for ((i = 0; i < 150; i++)); do

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what the game needs, builds it into build/ and plays it.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/need_packages.sh
+
+PACKAGES=(build-essential cmake pkg-config liballegro4-dev)
+
+need_packages "${PACKAGES[@]}"
+# Configure once; a build/ that test.sh set up (with tests) is reused as it is.
+if [[ ! -f build/CMakeCache.txt ]]; then
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DRYKE_TESTS=OFF
+fi
+cmake --build build --target ryke -j2
+# The game reads images/ and sound/ relative to the working directory: the repo root.
+exec build/ryke

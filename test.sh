@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Sets up and runs every test: the unit, asset and end-to-end tests on a normal build, the unit
+# tests again under AddressSanitizer + UndefinedBehaviorSanitizer, and the clock's tests under
+# ThreadSanitizer. Exits non-zero if any stage fails.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/need_packages.sh
+
+PACKAGES=(build-essential cmake pkg-config liballegro4-dev googletest libgtest-dev
+    xvfb xdotool imagemagick x11-utils python3-xlib)
+JOBS=2
+LOGS=$(mktemp -d "${TMPDIR:-/tmp}/ryke-test.XXXXXX")
+source tests/e2e/xvfb.sh
+
+SUMMARY=()
+FAILED=0
+TESTS_PASSED=0
+TESTS_FAILED=0
+
+CTEST_GROUP=
+
+cleanup() {
+    if [[ -n $CTEST_GROUP ]]; then kill -- "-$CTEST_GROUP" 2>/dev/null || true; fi
+    stop_xvfb
+    rm -rf "$LOGS"
+}
+trap cleanup EXIT
+
+# stage NAME COMMAND...: runs one step, times it and records the outcome.
+stage() {
+    local name=$1 start=$SECONDS status=0
+    shift
+    echo "=== $name"
+    "$@" || status=$?
+    if ((status == 0)); then
+        SUMMARY+=("$(printf '%-28s %4ds  ok' "$name" $((SECONDS - start)))")
+    else
+        SUMMARY+=("$(printf '%-28s %4ds  FAILED' "$name" $((SECONDS - start)))")
+        FAILED=1
+    fi
+    echo "=== $name: $((SECONDS - start)) s"
+    return "$status"
+}
+
+# build DIR CMAKE-ARGS...: configures and builds one tree.
+build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -DRYKE_TESTS=ON "$@" && cmake --build "$dir" -j"$JOBS"
+}
+
+# run_ctest DIR CTEST-ARGS...: runs ctest and adds its counts to the totals.
+run_ctest() {
+    local dir=$1 log status=0 counts failed total
+    shift
+    log="$LOGS/ctest-$(basename "$dir").log"
+    # A process group of its own, so that cleanup can end ctest together with its tests.
+    # shellcheck disable=SC2016  # $@ and $LOG belong to the inner shell
+    LOG=$log setsid --wait bash -o pipefail -c 'ctest "$@" 2>&1 | tee "$LOG"' ctest \
+        --test-dir "$dir" -j"$JOBS" --output-on-failure --no-tests=error "$@" &
+    CTEST_GROUP=$!
+    wait "$CTEST_GROUP" || status=$?
+    CTEST_GROUP=
+    # "100% tests passed, 0 tests failed out of 42"
+    counts=$(sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\1 \2/p' "$log")
+    if [[ -n $counts ]]; then
+        read -r failed total <<<"$counts"
+        TESTS_FAILED=$((TESTS_FAILED + failed))
+        TESTS_PASSED=$((TESTS_PASSED + total - failed))
+    fi
+    return "$status"
+}
+
+# The end-to-end tests need an X server; this one lives only as long as the tests run.
+tests_with_display() {
+    start_xvfb "$LOGS" || return 1
+    local status=0
+    run_ctest build || status=$?
+    stop_xvfb
+    return "$status"
+}
+
+stage "packages" need_packages "${PACKAGES[@]}" || exit 1
+
+# Each test stage runs only when its build succeeded; a failure doesn't stop the later stages.
+if stage "build" build build; then
+    stage "tests (unit, assets, e2e)" tests_with_display || true
+fi
+
+if stage "build asan+ubsan" build build-asan -DRYKE_SANITIZE="address;undefined"; then
+    # The library installs its own SIGSEGV handler; let ASan report faults itself.
+    ASAN_OPTIONS=allow_user_segv_handler=0 UBSAN_OPTIONS=print_stacktrace=1 \
+        stage "tests asan+ubsan" run_ctest build-asan -LE e2e || true
+fi
+
+if stage "build tsan" build build-tsan -DRYKE_SANITIZE=thread; then
+    stage "tests tsan (clock)" run_ctest build-tsan -L tsan || true
+fi
+
+echo
+echo "=== summary"
+printf '%s\n' "${SUMMARY[@]}"
+echo "total: ${SECONDS} s"
+echo "tests: $TESTS_PASSED passed, $TESTS_FAILED failed"
+exit "$FAILED"
