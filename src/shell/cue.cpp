@@ -1,5 +1,7 @@
 #include "shell/cue.h"
 
+#include "shell/shell.h"
+
 std::vector<CueRecord>* cueLog = nullptr;
 
 static void playAndLog(SAMPLE* sample, int volume, int pan, bool looped)

@@ -12,9 +12,6 @@ struct CueRecord {
     bool looped;
 };
 
-// When set (by a test), every cue is appended to it as well as played.
-extern std::vector<CueRecord>* cueLog;
-
 // Plays a sample once at unchanged pitch; pan runs from 0 (left) to 255 (right).
 void cue(SAMPLE* sample, int volume, int pan);
 // Starts a sample looping for good (the background beat).

@@ -5,6 +5,7 @@
 
 #include <atomic>
 
+#include "shell/cue.h"
 #include "shell/timer.h"
 
 // The current bout runs while this is non-zero.
@@ -20,6 +21,9 @@ extern std::atomic<int> g_counter;
 extern std::atomic<int> g_hSecCounter;
 // The one frame clock.
 extern CTimer timer;
+
+// When set (by a test), every sound cue is appended to it as well as played.
+extern std::vector<CueRecord>* cueLog;
 
 // Sounds, loaded once at start-up.
 extern SAMPLE *prepareToDie, *bg_beat, *evadeFX, *gruntFX, *gunCockFX, *gunShotFX, *gunShot_2FX,
