@@ -71,4 +71,22 @@ TEST_F(WholeBout, AScriptedPlayerKillsBothKindsOnBothSides)
     EXPECT_GE(killCount_R, 2) << "a gun and a sword fighter on the right";
 }
 
+TEST_F(WholeBout, ExhaustingBothLinesShowsTheVictoryAndTheBoutGoesOn)
+{
+    // A merciless script: both current enemies die as soon as they are seen.
+    int victoryFrames = 0;
+    play(4000, [&](int) {
+        for (enemy* e : {currentEnemyRight, currentEnemyLeft})
+            e->kill();
+        for (const PaintRecord& p : paints)
+            victoryFrames += p.sprite == w00t;
+        paints.clear();
+    });
+    EXPECT_EQ(1, gameOn) << "victory does not end the bout";
+    EXPECT_EQ(100, killCount_R);
+    EXPECT_EQ(100, killCount_L);
+    EXPECT_DOUBLE_EQ(10.0, ryke.shots) << "two hundred kills buy twenty shots, but he holds ten at most";
+    EXPECT_GT(victoryFrames, 100) << "shown on every frame once both lines are empty";
+}
+
 } // namespace
