@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "shell/assets.h"
@@ -53,24 +52,6 @@ TEST(Startup, EveryMissingFileIsNamedAndTheRestStillLoad)
     releaseAssets();
     EXPECT_TRUE(loadAssets().empty()) << "the other tests need the whole set back";
     fs::remove_all(copy);
-}
-
-TEST(Startup, TheTableNamesSixtyDistinctFilesUnderTheirFolders)
-{
-    std::vector<std::string> paths;
-    for (const SampleAsset& a : sampleAssets) {
-        EXPECT_EQ(0u, std::string(a.path).rfind("sound/", 0)) << a.path;
-        EXPECT_EQ(".wav", fs::path(a.path).extension()) << a.path;
-        paths.emplace_back(a.path);
-    }
-    for (const PictureAsset& a : pictureAssets) {
-        EXPECT_EQ(0u, std::string(a.path).rfind("images/", 0)) << a.path;
-        EXPECT_EQ(".pcx", fs::path(a.path).extension()) << a.path;
-        paths.emplace_back(a.path);
-    }
-    std::sort(paths.begin(), paths.end());
-    EXPECT_EQ(paths.end(), std::adjacent_find(paths.begin(), paths.end()));
-    EXPECT_EQ(60u, paths.size());
 }
 
 } // namespace
