@@ -118,6 +118,12 @@ double Canvas::textWidth(const std::string& s, double scale)
 void Canvas::text(const std::string& s, double x, double y, double scale, Rgb colour,
                   double border, Rgb borderColour)
 {
+    rampText(s, x, y, scale, colour, colour, border, borderColour);
+}
+
+void Canvas::rampText(const std::string& s, double x, double y, double scale, Rgb top, Rgb bottom,
+                      double border, Rgb borderColour)
+{
     // The glyphs are read back from an 8-bit scratch bitmap: index 1 where the font sets a pixel.
     const int w = text_length(font, s.c_str());
     const int h = text_height(font);
@@ -126,12 +132,13 @@ void Canvas::text(const std::string& s, double x, double y, double scale, Rgb co
     textout_ex(glyphs, font, s.c_str(), 0, 0, 1, 0);
     for (int pass = border > 0 ? 0 : 1; pass < 2; ++pass) {
         const double grow = pass == 0 ? border : 0;
-        const Rgb c = pass == 0 ? borderColour : colour;
-        for (int j = 0; j < h; ++j)
+        for (int j = 0; j < h; ++j) {
+            const Rgb c = pass == 0 ? borderColour : mix(top, bottom, h > 1 ? j / (h - 1.0) : 0.0);
             for (int i = 0; i < w; ++i)
                 if (getpixel(glyphs, i, j) == 1)
                     rect(x + i * scale - grow, y + j * scale - grow, x + (i + 1) * scale + grow,
                          y + (j + 1) * scale + grow, c);
+        }
     }
     destroy_bitmap(glyphs);
 }

@@ -49,6 +49,9 @@ public:
     // of `border` pixels drawn first when border > 0.
     void text(const std::string& s, double x, double y, double scale, Rgb colour, double border = 0,
               Rgb borderColour = {0, 0, 0});
+    // The same, its colour running from `top` on the glyphs' first row to `bottom` on their last.
+    void rampText(const std::string& s, double x, double y, double scale, Rgb top, Rgb bottom,
+                  double border, Rgb borderColour);
     // Width in pixels of s at that scale.
     static double textWidth(const std::string& s, double scale);
 

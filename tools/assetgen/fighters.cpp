@@ -4,7 +4,11 @@
 // line at y 680. The sword enemy's stand picture is 300 wide, so the right-hand enemy stands
 // at x 675 (2.25 times that width) and y 234 ((768 - 300) / 2): 446 tall reaches the ground.
 // Each picture's hip column is chosen so the body lands near where it stands on both sides
-// (the left-hand side draws the same picture mirrored at a different x).
+// (the left-hand side draws the same picture mirrored at a different x). Where a blow lands,
+// the width and hip column are also set so it meets its target on both sides: a sword's strike
+// ends inside the hero's near half, a kick inside the staggered enemy; the tests measure both.
+// One frame cannot be helped: the last frame of a stun and of a walk-in draws the 446-tall stand
+// picture at y 284 instead of 234, so for that one frame the enemy stands 50 px low.
 
 #include "pictures.h"
 #include "shell/shell.h"
@@ -159,7 +163,7 @@ Pose heroCarnageRelease()  // sword thrust ahead, the blast leaving its tip
 Pose heroDodge()  // leaning away from the blow
 {
     Pose p;
-    p.lean = -28;
+    p.lean = -22;
     p.nearArm = {20, 100};
     p.farArm = {-30, 30};
     p.nearLeg = {30, 10};
@@ -258,27 +262,27 @@ Pose swordLowWindUp()
     return p;
 }
 
-Pose swordLowBladeOut()
+Pose swordLowBladeOut()  // stepping in, the blade swinging through low at his side
 {
     Pose p;
-    p.lean = 35;
-    p.nearArm = {60, 80};
-    p.farArm = {-70, -100};
-    p.nearLeg = {70, 0};
-    p.farLeg = {-30, -75};
-    p.weaponAngle = 75;
+    p.lean = 26;
+    p.nearArm = {24, 34};
+    p.farArm = {-60, -95};
+    p.nearLeg = {55, 0};
+    p.farLeg = {-20, -50};
+    p.weaponAngle = 22;
     return p;
 }
 
-Pose swordLowStrike()
+Pose swordLowStrike()  // the cut at the shins, the tip ending at the hero's front leg
 {
     Pose p;
-    p.lean = 40;
-    p.nearArm = {70, 70};
-    p.farArm = {-70, -110};
-    p.nearLeg = {78, 5};
-    p.farLeg = {-35, -80};
-    p.weaponAngle = 60;
+    p.lean = 28;
+    p.nearArm = {48, 40};
+    p.farArm = {-60, -100};
+    p.nearLeg = {62, 0};
+    p.farLeg = {-20, -50};
+    p.weaponAngle = 42;
     return p;
 }
 
@@ -341,11 +345,13 @@ const Limb kKneelFront{86, 0}, kKneelBack{-8, -92};
 
 Pose gunStandPose() { return rifle(4, 55, {16, 50}, {16, -4}, {-14, -8}); }
 Pose gunCockHigh() { return rifle(-4, 152, {20, 34}, kStanceFront, kStanceBack, Grip::RifleBolt); }
+// Aimed at the hero's chest standing, at his legs kneeling; the recoil pushes him back along
+// the same line, so the streak of the shot stays on its path.
 Pose gunAimHigh() { return rifle(6, 92, {20, 6}, {22, 0}, {-22, -10}); }
-Pose gunRecoilHigh() { return rifle(-4, 100, {15, 4}, {22, 0}, {-22, -10}); }
+Pose gunRecoilHigh() { return rifle(0, 92, {13, 6}, {22, 0}, {-22, -10}); }
 Pose gunCockLow() { return rifle(8, 152, {20, 34}, kKneelFront, kKneelBack, Grip::RifleBolt); }
-Pose gunAimLow() { return rifle(14, 84, {20, 8}, kKneelFront, kKneelBack); }
-Pose gunRecoilLow() { return rifle(6, 94, {15, 6}, kKneelFront, kKneelBack); }
+Pose gunAimLow() { return rifle(14, 68, {18, 18}, kKneelFront, kKneelBack); }
+Pose gunRecoilLow() { return rifle(8, 68, {11, 18}, kKneelFront, kKneelBack); }
 Pose gunDodgePose() { return rifle(-30, 130, {12, 30}, {35, 20}, {-12, -45}); }
 Pose gunWalk() { return rifle(8, 60, {14, 46}, {28, 10}, {-26, -40}); }
 
@@ -384,39 +390,44 @@ std::vector<FighterSprite> fighterTable()
         {&rykeLo_2, 365, kPoseH, H, 105, right, heroLowBladeOut(), {}},            // 617 / 451
         {&rykeLo_3, 365, kPoseH, H, 105, right, heroLowStrike(), {{Fx::Swoosh, 100, 58}}},
         {&rykeHiKick_1, 311, kPoseH, H, 200, right, heroKickChamber({-30, -150}), {}},  // 482 / 542
-        {&rykeHiKick_2, 464, kPoseH, H, 278, right, heroKickOut(-96, 8, 62), {{Fx::KickBurst}}},  // 462 / 562
+        {&rykeHiKick_2, 464, kPoseH, H, 263, right, heroKickOut(-96, 8, 62), {{Fx::KickBurst}}},  // 447 / 577
         {&rykeLoKick_1, 311, kPoseH, H, 200, right, heroKickChamber({-10, -120}), {}},  // 482 / 542
-        {&rykeLoKick_2, 471, kPoseH, H, 271, right, heroKickOut(-68, 28, 45), {{Fx::KickBurst}}},  // 462 / 561
+        {&rykeLoKick_2, 471, kPoseH, H, 256, right, heroKickOut(-68, 28, 45), {{Fx::KickBurst}}},  // 447 / 576
         {&rykeCS_1, 200, kPoseH, H, 110, right, heroCarnageCharge(), {{Fx::Aura}}}, // 502 / 541
         {&rykeCS_2, 480, kPoseH, H, 110, right, heroCarnageRelease(), {{Fx::Beam}}}, // 592 / 431
-        {&rykeDodge, 178, kPoseH, H, 100, right, heroDodge(), {{Fx::SpeedLines}}},   // 612 / 589
+        {&rykeDodge, 178, kPoseH, H, 92, right, heroDodge(), {{Fx::SpeedLines}}},    // 604 / 597
         {&rykePain, 200, kPoseH, H, 100, right, heroPain(), {{Fx::PainBurst}}},     // 512 / 511
         {&rykeDeath, 350, kHeroDeathH, H, 195, right, heroDead(), {{Fx::XEyes}}},
 
         // Sword enemy, right-hand side as stored; the left side mirrors most of these.
         {&badGuy, 300, kStandH, S, 120, left, swordStand(), {}},                    // 795 / 241
         {&badSwordHi_1, 200, kPoseH, S, 57, left, swordHighWindUp(), {}},           // 849 / 274
-        {&badSwordHi_2, 400, kPoseH, S, 300, left, swordHighBladeOut(), {}},       // 762 / 261
-        {&badSwordHi_3, 400, kPoseH, S, 300, left, swordHighStrike(), {{Fx::Swoosh, 150, 85}}},
+        {&badSwordHi_2, 400, kPoseH, S, 308, left, swordHighBladeOut(), {}},       // 770 / 253
+        {&badSwordHi_3, 400, kPoseH, S, 308, left, swordHighStrike(), {{Fx::Swoosh, 150, 85}}},
         {&badSwordLo_1, 350, kPoseH, S, 80, left, swordLowWindUp(), {}},            // 842 / 261
-        {&badSwordLo_2, 376, kPoseH, S, 260, left, swordLowBladeOut(), {}},        // 742 / 327
-        {&badSwordLo_3, 376, kPoseH, S, 260, left, swordLowStrike(), {{Fx::Swoosh, 100, 60}}},
+        // The left-hand side draws the low pair 46 px nearer the hero than a mirror of the right
+        // would, so they are narrow: the tip then stops between his front shin and his middle.
+        {&badSwordLo_2, 330, kPoseH, S, 224, left, swordLowBladeOut(), {}},        // 706 / 317
+        {&badSwordLo_3, 330, kPoseH, S, 224, left, swordLowStrike(), {{Fx::Swoosh, 25, 42}}},
         {&badSwordDodge, 260, kPoseH, S, 110, left, leanBack(140), {{Fx::SpeedLines}}},  // 792 / 291
-        {&badSwordStun_R, 300, kPoseH, S, 110, left, dazed(), {{Fx::Stars}, {Fx::SwirlEyes}}},  // 792 / 251 (mirrored as badSwordStun_L at 62)
+        // Staggered forward onto the hero's kick (mirrored as badSwordStun_L at 62).
+        {&badSwordStun_R, 300, kPoseH, S, 85, left, dazed(), {{Fx::Stars}, {Fx::SwirlEyes}}},  // 767 / 276
         // Thrown back: hip at x 852 (right) / 211 (left) on the first of the five steps.
         {&badGuyDeath_1, 240, kEnemyDeathH, S, 100, left, thrownBack({70, -150}, 200), {{Fx::XEyes}}},
 
         // Gun enemy.
         {&gunStand, 300, kStandH, G, 130, left, gunStandPose(), {}},                // 805 / 231
-        // He steps back 40 to shoot (hip 845 / 191), leaving room for the flash and the streak.
-        {&gunHi_1, 300, kPoseH, G, 170, left, gunCockHigh(), {{Fx::Clicks}}},
-        {&gunHi_2, 300, kPoseH, G, 170, left, gunAimHigh(), {{Fx::MuzzleFlash, 34}}},
-        {&gunHi_3, 300, kPoseH, G, 170, left, gunRecoilHigh(), {{Fx::Tracer}, {Fx::Smoke}, {Fx::MuzzleFlash, 16}}},
-        {&gunLo_1, 300, kPoseH, G, 170, left, gunCockLow(), {{Fx::Clicks}}},
-        {&gunLo_2, 300, kPoseH, G, 170, left, gunAimLow(), {{Fx::MuzzleFlash, 34}}},
-        {&gunLo_3, 300, kPoseH, G, 170, left, gunRecoilLow(), {{Fx::Tracer}, {Fx::Smoke}, {Fx::MuzzleFlash, 16}}},
+        // He shoots from his standing place at 675 / 62, which leaves the hero 110 px beyond the
+        // picture's near edge: he steps back (hip 865 / 191) so the flash and the streak of the
+        // shot have room, and the streak runs out of the picture's edge straight at the hero.
+        {&gunHi_1, 320, kPoseH, G, 190, left, gunCockHigh(), {{Fx::Clicks}}},
+        {&gunHi_2, 320, kPoseH, G, 190, left, gunAimHigh(), {{Fx::Tracer}, {Fx::MuzzleFlash, 34}}},
+        {&gunHi_3, 320, kPoseH, G, 190, left, gunRecoilHigh(), {{Fx::Tracer}, {Fx::Smoke}, {Fx::MuzzleFlash, 16}}},
+        {&gunLo_1, 320, kPoseH, G, 190, left, gunCockLow(), {{Fx::Clicks}}},
+        {&gunLo_2, 320, kPoseH, G, 190, left, gunAimLow(), {{Fx::Tracer}, {Fx::MuzzleFlash, 34}}},
+        {&gunLo_3, 320, kPoseH, G, 190, left, gunRecoilLow(), {{Fx::Tracer}, {Fx::Smoke}, {Fx::MuzzleFlash, 16}}},
         {&gunDodge, 260, kPoseH, G, 110, left, gunDodgePose(), {{Fx::SpeedLines}}},  // 792 / 291
-        {&gunStun_R, 300, kPoseH, G, 120, left, gunDazed(), {{Fx::Stars}, {Fx::SwirlEyes}}},  // 792 / 241
+        {&gunStun_R, 300, kPoseH, G, 92, left, gunDazed(), {{Fx::Stars}, {Fx::SwirlEyes}}},  // 764 / 269
         // Walking in: the right-hand one grows from x 832, the left-hand one from x -140.
         {&gunMove_R, 300, kPoseH, G, 130, left, gunWalk(), {}},
         {&gunMove_L, 410, kPoseH, G, 280, right, gunWalk(), {}},

@@ -259,7 +259,8 @@ void addBackEffects(Layer& layer, const Skeleton& s, Who who, const std::vector<
 {
     for (const Effect& e : fx) {
         if (e.kind == Fx::Swoosh) {
-            const double outer = kBlade + 14, inner = outer - 46;
+            // The arc the blade swept, out to its tip and no further: the cut ends where the tip is.
+            const double outer = length(swordTipOf(s, who) - s.grip), inner = outer * 0.55;
             std::vector<Vec> arc;
             const int steps = 24;
             for (int i = 0; i <= steps; ++i)
@@ -327,9 +328,21 @@ void addFrontEffects(Layer& layer, const Skeleton& s, Who who, const std::vector
             break;
         }
         case Fx::Tracer: {
+            // The round's streak along the barrel, widening and brightening as it flies out past
+            // the picture's edge toward the target: an orange glow round a hot white core.
             const Vec m = muzzleOf(s);
-            layer.capsule(m + d * 8, m + d * 1400, 1.8, {255, 238, 150}, false);
-            layer.capsule(m + d * 30 + topOf(d) * 4, m + d * 1400 + topOf(d) * 4, 0.9, {255, 255, 230}, false);
+            const Vec n = topOf(d);
+            auto wedge = [&](double from, double halfAt0, double growth, Rgb colour) {
+                const double to = 1400;
+                const Vec a = m + d * from, b = m + d * to;
+                const double h0 = halfAt0, h1 = halfAt0 + growth * (to - from);
+                layer.poly({a + n * h0, b + n * h1, b - n * h1, a - n * h0}, colour, false);
+            };
+            wedge(4, 1.6, 0.035, {255, 132, 30});
+            wedge(6, 0.9, 0.02, {255, 226, 130});
+            wedge(10, 0.4, 0.008, {255, 255, 240});
+            for (int i = 0; i < 3; ++i)
+                layer.capsule(m + d * (22 + i * 30) + n * 10, m + d * (38 + i * 30) + n * 10, 1.1, {255, 246, 210}, false);
             break;
         }
         case Fx::Smoke: {

@@ -122,25 +122,79 @@ void paintTitle(Canvas& c, FitReport&)
     const double scale = 18;
     const double x = (kScreenW - Canvas::textWidth(title, scale)) / 2;
     c.text(title, x + 10, 50 + 10, scale, {0, 0, 0});
-    c.text(title, x, 50, scale, kGold, 5, {60, 10, 4});
+    c.rampText(title, x, 50, scale, {255, 240, 160}, {236, 120, 28}, 5, {60, 10, 4});
+    const std::string tag = "ONE BLADE AGAINST TWO LINES";
+    c.text(tag, (kScreenW - Canvas::textWidth(tag, 2)) / 2, 214, 2, {255, 214, 150}, 2, {40, 6, 6});
     const std::string prompt = "Press ENTER to fight, ESC to quit";
     c.text(prompt, (kScreenW - Canvas::textWidth(prompt, 3)) / 2, 676, 3, kWhite, 3, {0, 0, 0});
 }
 
-// A panel plate: dark steel, lighter rim, on the mask.
-void plate(Canvas& c, const std::vector<Vec>& outline)
+// The part of a convex outline between two rows.
+std::vector<Vec> band(const std::vector<Vec>& outline, double y0, double y1)
 {
-    c.polygon(outline, {150, 160, 182});
-    std::vector<Vec> inner;
+    auto clip = [](const std::vector<Vec>& in, double y, bool keepBelow) {
+        std::vector<Vec> out;
+        for (size_t i = 0; i < in.size(); ++i) {
+            const Vec p = in[i], q = in[(i + 1) % in.size()];
+            const bool pIn = keepBelow ? p.y >= y : p.y <= y;
+            const bool qIn = keepBelow ? q.y >= y : q.y <= y;
+            if (pIn)
+                out.push_back(p);
+            if (pIn != qIn)
+                out.push_back({p.x + (y - p.y) * (q.x - p.x) / (q.y - p.y), y});
+        }
+        return out;
+    };
+    return clip(clip(outline, y0, true), y1, false);
+}
+
+// The outline with every corner cut by `cut` pixels, so a panel's corners stay transparent.
+std::vector<Vec> chamfered(const std::vector<Vec>& outline, double cut)
+{
+    std::vector<Vec> out;
+    for (size_t i = 0; i < outline.size(); ++i) {
+        const Vec prev = outline[(i + outline.size() - 1) % outline.size()], p = outline[i],
+                  next = outline[(i + 1) % outline.size()];
+        auto toward = [&](Vec q) {
+            const Vec d = q - p;
+            return p + d * (cut / det::sqrt(d.x * d.x + d.y * d.y));
+        };
+        out.push_back(toward(prev));
+        out.push_back(toward(next));
+    }
+    return out;
+}
+
+// Each point moved `by` pixels toward the middle of a convex outline.
+std::vector<Vec> inset(const std::vector<Vec>& outline, double by)
+{
     Vec centre{0, 0};
     for (const Vec& p : outline)
         centre = centre + p * (1.0 / outline.size());
+    std::vector<Vec> out;
     for (const Vec& p : outline) {
         const Vec d = p - centre;
-        const double len = det::sqrt(d.x * d.x + d.y * d.y);
-        inner.push_back(p - d * (3.0 / len));
+        out.push_back(p - d * (by / det::sqrt(d.x * d.x + d.y * d.y)));
     }
-    c.polygon(inner, {40, 44, 58});
+    return out;
+}
+
+// A HUD plate: an ink edge, a bright steel rim, and a face shading from slate to near black,
+// with a highlight along its top. Every corner is cut, so the mask shows there.
+void plate(Canvas& c, const std::vector<Vec>& corners)
+{
+    const std::vector<Vec> outline = chamfered(corners, 5);
+    c.polygon(outline, kInk);
+    c.polygon(inset(outline, 2), {156, 166, 190});
+    const std::vector<Vec> face = inset(outline, 4);
+    for (double y = 0; y < 56; y += 1) {
+        const std::vector<Vec> strip = band(face, y, y + 1);
+        if (strip.size() >= 3)
+            c.polygon(strip, mix({64, 70, 94}, {24, 26, 38}, y / 56));
+    }
+    const std::vector<Vec> shine = band(inset(outline, 5), 5, 7);
+    if (shine.size() >= 3)
+        c.polygon(shine, {104, 112, 140});
 }
 
 // A recessed frame just outside a rectangle the game fills (x0..x1, y0..y1 inclusive).
@@ -150,14 +204,47 @@ void slot(Canvas& c, double x0, double y0, double x1, double y1)
     c.rect(x0 - 1, y0 - 1, x1 + 2, y1 + 2, {14, 14, 20});
 }
 
+// A heart: two lobes and a point, inked, with a shine on the left lobe.
+void heart(Canvas& c, Vec at, double r)
+{
+    auto shape = [&](double grow, Rgb colour) {
+        c.disc(at + Vec{-r * 0.5, -r * 0.2}, r * 0.56 + grow, colour);
+        c.disc(at + Vec{r * 0.5, -r * 0.2}, r * 0.56 + grow, colour);
+        c.polygon({at + Vec{-r * 1.02 - grow, 0}, at + Vec{r * 1.02 + grow, 0}, at + Vec{0, r * 1.05 + grow * 1.6}},
+                  colour);
+    };
+    shape(2.2, kInk);
+    shape(0, {214, 36, 48});
+    c.disc(at + Vec{-r * 0.55, -r * 0.36}, r * 0.2, {255, 196, 196});
+}
+
+// A flame: an orange tongue licking up to a point round a yellow heart, inked.
+void flame(Canvas& c, Vec at, double r)
+{
+    // The outline in flame radii, from the tip clockwise, with a small lick on the left.
+    static const Vec shape[] = {{0.00, -1.55}, {0.22, -1.05}, {0.50, -0.62}, {0.66, -0.15}, {0.62, 0.25},
+                                {0.45, 0.55},  {0.20, 0.70},  {-0.10, 0.70}, {-0.40, 0.58}, {-0.60, 0.30},
+                                {-0.66, -0.05}, {-0.55, -0.45}, {-0.40, -0.72}, {-0.30, -0.32}, {-0.14, -0.58},
+                                {-0.05, -0.95}};
+    auto tongue = [&](double size, Vec offset, double grow, Rgb colour) {
+        std::vector<Vec> pts;
+        for (const Vec& p : shape)
+            pts.push_back(at + offset + p * (r * size));
+        c.polygon(grow > 0 ? inset(pts, -grow) : pts, colour);
+    };
+    tongue(1.0, {0, 0}, 2.4, kInk);
+    tongue(1.0, {0, 0}, 0, {255, 112, 24});
+    tongue(0.5, {0, r * 0.3}, 0, {255, 222, 96});
+}
+
 // Drawn at (0, 0). The game fills the life bar at x 74..276, y 14..36 and prints
 // "Kill Count: N" at (120, 40) in the 8 x 8 font, so that strip stays plain and dark.
 void paintLifePanel(Canvas& c, FitReport&)
 {
     plate(c, {{0, 0}, {300, 0}, {286, 56}, {0, 56}});
-    c.text("LIFE", 4, 17, 2, kWhite, 1, kInk);
+    heart(c, {38, 25}, 16);  // the heart says "life"; the strip below the bar is the kill count's
     slot(c, 74, 14, 276, 36);
-    c.rect(112, 39, 282, 52, {22, 24, 32});
+    c.rect(112, 39, 282, 52, {14, 14, 20});
 }
 
 // Drawn at (650, 0): the carnage meter is at x 834..1016, y 14..36 and the three shot pips
@@ -165,10 +252,11 @@ void paintLifePanel(Canvas& c, FitReport&)
 void paintCarnagePanel(Canvas& c, FitReport&)
 {
     plate(c, {{14, 0}, {374, 0}, {374, 56}, {0, 56}});
-    c.text("CARNAGE", 64, 17, 2, {255, 150, 60}, 1, kInk);
+    flame(c, {54, 31}, 15);
+    c.rampText("CARNAGE", 86, 13, 1.5, {255, 214, 96}, {255, 120, 30}, 1, kInk);
     slot(c, 184, 14, 366, 36);
     slot(c, 184, 40, 366, 46);
-    c.text("SHOTS", 136, 40, 1, kWhite);
+    c.text("SHOTS", 138, 40, 1, {232, 236, 246});
 }
 
 // Drawn centred at y 50 once both enemy lines are beaten.
@@ -184,8 +272,11 @@ void paintVictory(Canvas& c, FitReport&)
     c.rect(36, 48, 524, 158, kInk);
     c.rect(40, 52, 520, 154, ribbon);
     c.rect(40, 52, 520, 58, {232, 70, 64});
+    // A gold trim just inside the edge.
+    c.rect(46, 61, 514, 63, kGold);
+    c.rect(46, 147, 514, 149, kGold);
     const std::string big = "VICTORY!";
-    c.text(big, (560 - Canvas::textWidth(big, 6)) / 2, 68, 6, kGold, 3, kInk);
+    c.rampText(big, (560 - Canvas::textWidth(big, 6)) / 2, 68, 6, {255, 240, 160}, {236, 132, 36}, 3, kInk);
     const std::string small = "ALL ENEMIES DEFEATED";
     c.text(small, (560 - Canvas::textWidth(small, 2)) / 2, 128, 2, kWhite, 1, kInk);
     for (int i = 0; i < 5; ++i) {
@@ -195,6 +286,7 @@ void paintVictory(Canvas& c, FitReport&)
             const double r = k % 2 ? 6 : 15;
             pts.push_back({x + det::sinDeg(k * 36.0 + 180) * r, y + det::cosDeg(k * 36.0 + 180) * r});
         }
+        c.polygon(inset(pts, -2.5), kInk);
         c.polygon(pts, kGold);
     }
     det::Rng rng(8);

@@ -2,6 +2,7 @@
 
 #include "sounds.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "shell/shell.h"
@@ -73,6 +74,18 @@ Buffer speak(const std::vector<VoiceFrame>& frames, const std::vector<Burst>& bu
 
 // ---- Percussive pieces. ----
 
+// A piece's last 30 ms (or quarter, if shorter) faded out: a tail cut off while still sounding
+// would click wherever the piece ends inside a sound.
+Buffer trimmed(Buffer b)
+{
+    const size_t n = std::min(samplesFor(0.03), b.size() / 4);
+    for (size_t i = 0; i < n; ++i) {
+        const double u = static_cast<double>(i) / n;  // 0 at the last sample
+        b[b.size() - 1 - i] *= 0.5 - 0.5 * det::cos(det::pi * u);
+    }
+    return b;
+}
+
 // White noise shaped by a decay, optionally darkened by a low-pass.
 Buffer noiseHit(double seconds, double tau, double cutoff, uint32_t seed)
 {
@@ -83,7 +96,7 @@ Buffer noiseHit(double seconds, double tau, double cutoff, uint32_t seed)
         const double n = rng.signedUnit() * decay(timeOf(i), tau);
         b[i] = cutoff > 0 ? lp.process(n, cutoff) : n;
     }
-    return b;
+    return trimmed(b);
 }
 
 // A sine whose pitch falls from f0 to f1 (a drum, a boom).
@@ -97,7 +110,7 @@ Buffer sweep(double seconds, double f0, double f1, double pitchTau, double ampTa
         phase += f / kSampleRate;
         b[i] = det::sin(2 * det::pi * phase) * decay(t, ampTau);
     }
-    return b;
+    return trimmed(b);
 }
 
 // Bright noise minus its low part: the hiss of a cymbal or a crack.
@@ -110,22 +123,27 @@ Buffer hiss(double seconds, double tau, double above, uint32_t seed)
         const double n = rng.signedUnit();
         b[i] = (n - lp.process(n, above)) * decay(timeOf(i), tau);
     }
-    return b;
+    return trimmed(b);
 }
 
-// A mechanical click: a tick of noise ringing at two frequencies, with a dull knock.
-Buffer click(double f1, double f2, uint32_t seed)
+// Metal striking metal in a gun's action: a tick of noise, a few short-lived ringing modes
+// (frequency, decay) and the dull knock of the stock behind them.
+struct Mode {
+    double freq, tau;
+};
+
+Buffer clack(const std::vector<Mode>& modes, double knockHz, uint32_t seed)
 {
-    Buffer b = silence(0.06);
+    Buffer b = silence(0.1);
     det::Rng rng(seed);
-    Resonator a, c;
     for (size_t i = 0; i < b.size(); ++i) {
         const double t = timeOf(i);
-        const double tick = rng.signedUnit() * decay(t, 0.0012);
-        b[i] = a.process(tick, f1, 260) * 3 + c.process(tick, f2, 420) * 2 +
-               det::sin(2 * det::pi * 190 * t) * decay(t, 0.008) * 0.5;
+        double v = rng.signedUnit() * decay(t, 0.0015) * 0.8;
+        for (const Mode& m : modes)
+            v += det::sin(2 * det::pi * m.freq * t) * decay(t, m.tau) * 0.35;
+        b[i] = v + det::sin(2 * det::pi * knockHz * t) * decay(t, 0.014) * 0.6;
     }
-    return b;
+    return trimmed(b);
 }
 
 Buffer finished(Buffer b, double fadeIn = 0.003, double fadeOut = 0.03)
@@ -156,14 +174,15 @@ Buffer makeSwordClash()
 
 Buffer makeGunCock()
 {
-    // The bolt drawn back, then driven home a little harder.
-    Buffer b = silence(0.4);
-    mixInto(b, click(2400, 4100, 21), samplesFor(0.01), 0.9);
-    Buffer scrape = hiss(0.09, 0.05, 3000, 23);  // the bolt sliding back
-    fadeEnds(scrape, 0.02, 0.03);
-    mixInto(b, scrape, samplesFor(0.05), 0.25);
-    mixInto(b, click(2900, 5200, 22), samplesFor(0.17), 1.0);
-    return finished(b, 0.002, 0.05);
+    // "Chk-chak": the bolt pulled back with a light clack, a scrape of steel as it slides, then
+    // driven home, lower and heavier.
+    Buffer b = silence(0.36);
+    mixInto(b, clack({{1180, 0.018}, {2630, 0.012}, {4170, 0.008}}, 230, 21), samplesFor(0.01), 0.75);
+    Buffer scrape = hiss(0.1, 0.06, 2500, 23);
+    fadeEnds(scrape, 0.03, 0.03);
+    mixInto(b, scrape, samplesFor(0.045), 0.3);
+    mixInto(b, clack({{940, 0.026}, {2210, 0.018}, {3560, 0.011}, {5120, 0.006}}, 160, 22), samplesFor(0.15), 1.0);
+    return finished(b, 0.002, 0.04);
 }
 
 Buffer makeGunShot(bool bright)
@@ -349,34 +368,36 @@ Buffer makePrepareToDie()
 
 }  // namespace
 
+// How loud each cue is heard at the volume the game plays it at. Blows, shots and voices share
+// one level; the carnage blast is a little above it, the small sounds (a dodge, a bolt worked)
+// below, and the beat well under everything so every cue cuts through it.
+constexpr double kCueDb = -18, kBlastDb = -16, kSmallDb = -21, kBedDb = -27;
+
 std::vector<SoundRecipe> soundRecipes()
 {
     return {
-        {&prepareToDie, false, makePrepareToDie},
-        {&bg_beat, true, makeBeat},
-        {&evadeFX, false, makeEvade},
-        {&gruntFX, false, makeGrunt},
-        {&gunCockFX, false, makeGunCock},
-        {&gunShotFX, false, [] { return makeGunShot(false); }},
-        {&gunShot_2FX, false, [] { return makeGunShot(true); }},
-        {&swordClashFX, false, makeSwordClash},
-        {&rykeDeathFX, false, makeRykeDeath},
-        {&carnageShotFX, false, makeCarnageShot},
-        {&enemyDeathFX, false, makeEnemyDeath},
-        {&enemyDeath_2FX, false, makeEnemyDeath2},
+        {&prepareToDie, false, 255, kCueDb, makePrepareToDie},
+        {&bg_beat, true, 255, kBedDb, makeBeat},
+        {&evadeFX, false, 150, kSmallDb, makeEvade},
+        {&gruntFX, false, 150, kCueDb, makeGrunt},
+        {&gunCockFX, false, 150, kSmallDb, makeGunCock},
+        {&gunShotFX, false, 100, kCueDb, [] { return makeGunShot(false); }},
+        {&gunShot_2FX, false, 100, kCueDb, [] { return makeGunShot(true); }},
+        {&swordClashFX, false, 200, kCueDb, makeSwordClash},
+        // Loaded but never played: mastered as if played like their twins.
+        {&rykeDeathFX, false, 150, kCueDb, makeRykeDeath},
+        {&carnageShotFX, false, 200, kBlastDb, makeCarnageShot},
+        {&enemyDeathFX, false, 100, kCueDb, makeEnemyDeath},
+        {&enemyDeath_2FX, false, 100, kCueDb, makeEnemyDeath2},
     };
 }
 
-std::vector<int16_t> toPcm(const std::vector<double>& samples, double peak)
+std::vector<int16_t> toPcm(const std::vector<double>& samples)
 {
-    double loudest = 1e-9;
-    for (double s : samples)
-        loudest = std::max(loudest, s < 0 ? -s : s);
-    const double gain = peak * 32767 / loudest;
     std::vector<int16_t> pcm;
     pcm.reserve(samples.size());
     for (double s : samples)
-        pcm.push_back(static_cast<int16_t>(det::roundToInt(s * gain)));
+        pcm.push_back(static_cast<int16_t>(det::roundToInt(det::clamp(s, -1.0, 1.0) * 32767)));
     return pcm;
 }
 

@@ -26,17 +26,6 @@ double LowPass::process(double x, double cutoff)
     return z_;
 }
 
-double Resonator::process(double x, double freq, double bandwidth)
-{
-    const double c = -det::exp(-2 * det::pi * bandwidth / kSampleRate);
-    const double b = 2 * det::exp(-det::pi * bandwidth / kSampleRate) * det::cos(2 * det::pi * freq / kSampleRate);
-    const double a = 1 - b - c;
-    const double y = a * x + b * y1_ + c * y2_;
-    y2_ = y1_;
-    y1_ = y;
-    return y;
-}
-
 double Formant::process(double x, double freq, double bandwidth)
 {
     const double w0 = 2 * det::pi * freq / kSampleRate;

@@ -33,15 +33,6 @@ private:
     double z_ = 0;
 };
 
-// Two-pole resonator with unity gain at rest: a formant or a ringing mode of a body.
-class Resonator {
-public:
-    double process(double x, double freq, double bandwidth);
-
-private:
-    double y1_ = 0, y2_ = 0;
-};
-
 // Band-pass with a peak gain of one at `freq` whatever its width (bandwidth in Hz): one formant
 // of a parallel voice, so each formant's loudness is set by its own gain.
 class Formant {

@@ -1,0 +1,474 @@
+// The pictures and sounds as the game uses them: sprites cut cleanly from the mask, fighters
+// standing on the ground line wherever the game places them, blows that land where the timeline
+// says they land, and cues that neither clip nor drown one another at the game's volumes.
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "choreography/choreography.h"
+#include "encounter/lines.h"
+#include "fighters/player.h"
+#include "shell/assets.h"
+#include "shell/shell.h"
+#include "support/headless.h"
+
+namespace {
+
+// ---- Pictures ----
+
+// The ground line of the backdrop, where the fighters' feet rest.
+constexpr int kGroundY = 680;
+
+bool isMask(int c) { return getr(c) == 255 && getg(c) == 0 && getb(c) == 255; }
+
+bool isBackdrop(BITMAP* b) { return b == background || b == enterScreen; }
+
+std::string nameOf(BITMAP* b)
+{
+    for (const PictureAsset& a : pictureAssets)
+        if (*a.handle == b)
+            return a.path;
+    return "?";
+}
+
+// Every picture the game draws with the mask colour transparent.
+std::vector<BITMAP*> sprites()
+{
+    std::vector<BITMAP*> out;
+    for (const PictureAsset& a : pictureAssets)
+        if (!isBackdrop(*a.handle))
+            out.push_back(*a.handle);
+    return out;
+}
+
+TEST(SpritePictures, AreCutCleanlyFromTheMask)
+{
+    for (BITMAP* b : sprites()) {
+        const std::string name = nameOf(b);
+        for (const auto& corner : {std::make_pair(0, 0), std::make_pair(b->w - 1, 0),
+                                   std::make_pair(0, b->h - 1), std::make_pair(b->w - 1, b->h - 1)})
+            EXPECT_TRUE(isMask(getpixel(b, corner.first, corner.second)))
+                << name << " corner " << corner.first << "," << corner.second;
+        // An edge blended with the mask shows as a pink or purple fringe in the game.
+        long fringe = 0;
+        for (int y = 0; y < b->h; ++y)
+            for (int x = 0; x < b->w; ++x) {
+                const int c = getpixel(b, x, y);
+                fringe += !isMask(c) && std::min(getr(c), getb(c)) - getg(c) > 60;
+            }
+        EXPECT_EQ(0, fringe) << name << " has pixels tinted by the mask colour";
+    }
+}
+
+// Which of a fighter's colours marks his limbs: the hero's blue, the swordsman's red, the
+// gunman's olive. No weapon, skin or ink pixel passes.
+using Palette = bool (*)(int);
+bool heroLimb(int c) { return getb(c) >= getr(c) + 60 && getb(c) >= getg(c) + 40; }
+bool swordLimb(int c) { return getr(c) >= getg(c) + 60 && getr(c) >= getb(c) + 60; }
+bool gunLimb(int c) { return getg(c) >= getb(c) + 25 && getr(c) >= getb(c) + 25 && getg(c) + 10 >= getr(c); }
+// The hero's white jacket: it marks the middle of his body and ends at his hip.
+bool heroJacket(int c) { return getr(c) >= 230 && getg(c) >= 230 && getb(c) >= 230; }
+
+// A sprite as the game placed it in a frame.
+struct Placed {
+    BITMAP* sprite = nullptr;
+    int x = 0, y = 0;
+    bool mirrored = false;
+
+    bool opaqueAt(int sx, int sy) const
+    {
+        int lx = sx - x;
+        const int ly = sy - y;
+        if (lx < 0 || ly < 0 || lx >= sprite->w || ly >= sprite->h)
+            return false;
+        if (mirrored)
+            lx = sprite->w - 1 - lx;
+        return !isMask(getpixel(sprite, lx, ly));
+    }
+    // The lowest screen row holding a pixel of the palette, or -1.
+    int lowestRowOf(Palette colour) const
+    {
+        for (int ly = sprite->h - 1; ly >= 0; --ly)
+            for (int lx = 0; lx < sprite->w; ++lx)
+                if (colour(getpixel(sprite, lx, ly)))
+                    return y + ly;
+        return -1;
+    }
+    // The middle screen column of the pixels of a palette.
+    int medianColumnOf(Palette colour) const
+    {
+        std::vector<int> columns;
+        for (int ly = 0; ly < sprite->h; ++ly)
+            for (int lx = 0; lx < sprite->w; ++lx)
+                if (colour(getpixel(sprite, lx, ly)))
+                    columns.push_back(mirrored ? x + sprite->w - 1 - lx : x + lx);
+        std::sort(columns.begin(), columns.end());
+        return columns.empty() ? -1 : columns[columns.size() / 2];
+    }
+    // The highest screen row holding an opaque pixel.
+    int topRow() const
+    {
+        for (int ly = 0; ly < sprite->h; ++ly)
+            for (int lx = 0; lx < sprite->w; ++lx)
+                if (!isMask(getpixel(sprite, lx, ly)))
+                    return y + ly;
+        return y + sprite->h;
+    }
+    // Screen columns spanned by opaque pixels in rows [y0, y1).
+    std::pair<int, int> columnsIn(int y0, int y1) const
+    {
+        int lo = 1 << 20, hi = -(1 << 20);
+        for (int sy = std::max(y, y0); sy < std::min(y + sprite->h, y1); ++sy)
+            for (int sx = x; sx < x + sprite->w; ++sx)
+                if (opaqueAt(sx, sy)) {
+                    lo = std::min(lo, sx);
+                    hi = std::max(hi, sx);
+                }
+        return {lo, hi};
+    }
+};
+
+// How deep a striker's front reaches into a target beside it, in the deepest row both are drawn
+// in: negative is the gap still between them.
+int reachInto(const Placed& striker, const Placed& target, bool strikerOnRight)
+{
+    int deepest = -(1 << 20);
+    for (int y = std::max(striker.y, target.y); y < std::min(striker.y + striker.sprite->h, target.y + target.sprite->h); ++y) {
+        const auto s = striker.columnsIn(y, y + 1), t = target.columnsIn(y, y + 1);
+        if (s.first > s.second || t.first > t.second)
+            continue;
+        deepest = std::max(deepest, strikerOnRight ? t.second - s.first : s.second - t.first);
+    }
+    return deepest;
+}
+
+enum class Kind { Sword, Gun };
+enum class Side { Right, Left };
+
+struct Foe {
+    Kind kind;
+    Side side;
+    const char* name;
+    Palette limb;
+    void (*timeline)();
+    int windUp, bladeOut, strike;  // the kind's attack windows end at these hundredths
+};
+
+const Foe foes[] = {
+    {Kind::Sword, Side::Right, "right swordsman", swordLimb, animate_sword_R, 40, 50, 55},
+    {Kind::Sword, Side::Left, "left swordsman", swordLimb, animate_sword_L, 40, 50, 55},
+    {Kind::Gun, Side::Right, "right gunman", gunLimb, animate_gun_R, 55, 65, 70},
+    {Kind::Gun, Side::Left, "left gunman", gunLimb, animate_gun_L, 55, 65, 70},
+};
+
+class ArtInPlace : public Stage {
+protected:
+    static constexpr int kThen = 1000;
+
+    // What one timeline drew at e hundredths into the state it was put in.
+    Placed drawn(void (*timeline)(), int e)
+    {
+        setNow(kThen + e);
+        paints.clear();
+        timeline();
+        EXPECT_FALSE(paints.empty());
+        if (paints.empty())
+            return {};
+        const PaintRecord& p = paints.back();
+        EXPECT_EQ(p.w, p.sprite->w) << "a stretched picture does not stand on the ground line";
+        return {p.sprite, p.x, p.y, p.mirrored};
+    }
+    Placed hero(Side facing, const char* state, int e)
+    {
+        facing == Side::Right ? ryke.faceRight() : ryke.faceLeft();
+        setNow(kThen);
+        ryke.setAttackState(state);
+        return drawn(animate_ryke, e);
+    }
+    // A fresh fighter of the kind, current on its side's line, in the state since kThen.
+    enemy& put(const Foe& foe, const char* state)
+    {
+        enemy* line = foe.side == Side::Right ? enemies_R : enemies_L;
+        setNow(kThen);
+        if (foe.kind == Kind::Sword)
+            line[0] = standardSword();
+        else
+            line[0] = standardGun();
+        line[0].setAttackState(state);
+        line[0].stunDuration = line[0].stunBase;
+        return line[0];
+    }
+    Placed foeIn(const Foe& foe, const char* state, int e)
+    {
+        put(foe, state);
+        return drawn(foe.timeline, e);
+    }
+};
+
+// The feet, inside their ink line, end a few pixels above the picture's lowest row.
+void expectOnTheGround(const Placed& p, Palette limb, const std::string& what)
+{
+    const int feet = p.lowestRowOf(limb);
+    EXPECT_GE(feet, kGroundY - 7) << what << ": " << nameOf(p.sprite) << " stands " << kGroundY - feet
+                                  << " px above the ground line";
+    EXPECT_LE(feet, kGroundY) << what << ": " << nameOf(p.sprite) << " sinks " << feet - kGroundY
+                              << " px into the ground";
+}
+
+TEST_F(ArtInPlace, EveryStandingPoseOfTheHeroHasItsFeetOnTheGroundLine)
+{
+    struct Moment {
+        const char* state;
+        int e;
+    };
+    // Each window of each move; the dead hero lies down and is not among them.
+    const Moment moments[] = {{"normal", 0},      {"high", 15},        {"high", 35},       {"high", 42},
+                              {"low", 15},        {"low", 35},         {"low", 42},        {"low", 45},
+                              {"highParry", 3},   {"highParry", 20},   {"highParry", 40},  {"lowParry", 3},
+                              {"lowParry", 20},   {"lowParry", 40},    {"evade", 15},      {"carnageShot", 20},
+                              {"carnageShot", 50}, {"carnageShot", 60}, {"highKick", 10},   {"highKick", 25},
+                              {"lowKick", 10},    {"lowKick", 25},     {"damaged", 5}};
+    for (Side facing : {Side::Right, Side::Left})
+        for (const Moment& m : moments) {
+            const std::string what = std::string(facing == Side::Right ? "facing right, " : "facing left, ") +
+                                     m.state + " at e = " + std::to_string(m.e);
+            expectOnTheGround(hero(facing, m.state, m.e), heroLimb, what);
+        }
+}
+
+TEST_F(ArtInPlace, EveryStandingPoseOfBothEnemyKindsHasItsFeetOnTheGroundLine)
+{
+    for (const Foe& foe : foes) {
+        ryke.setAttackState("evade");  // out of reach: the blows change nothing
+        std::vector<std::pair<const char*, int>> moments = {{"normal", 0}, {"evade", 15}, {"stunned", 10}};
+        for (const char* height : {"high", "low"})
+            for (int e : {foe.windUp / 2, foe.windUp, foe.bladeOut, foe.strike})
+                moments.push_back({height, e});
+        for (const auto& m : moments)
+            expectOnTheGround(foeIn(foe, m.first, m.second), foe.limb,
+                              std::string(foe.name) + ", " + m.first + " at e = " + std::to_string(m.second));
+    }
+}
+
+TEST_F(ArtInPlace, ASwordLandsOnTheHeroOnlyWhenItsBlowFalls)
+{
+    for (const Foe& foe : foes) {
+        if (foe.kind != Kind::Sword)
+            continue;
+        const Placed stand = hero(foe.side, "normal", 0);
+        const int middle = stand.medianColumnOf(heroJacket);
+        ryke.setAttackState("evade");
+        const bool onRight = foe.side == Side::Right;
+        for (const char* height : {"high", "low"}) {
+            const std::string what = std::string(foe.name) + ", " + height;
+            EXPECT_LE(reachInto(foeIn(foe, height, foe.windUp / 2), stand, onRight), -20)
+                << what << ": the wind-up comes within 20 px of him";
+            const Placed blow = foeIn(foe, height, foe.bladeOut);
+            EXPECT_GE(reachInto(blow, stand, onRight), 8) << what << ": the blow stops short of him";
+            // It meets him and stops there: nothing of it passes the middle of his body.
+            const auto span = blow.columnsIn(0, 768);
+            EXPECT_GE(onRight ? span.first - middle : middle - span.second, 0)
+                << what << ": the blow goes through him";
+        }
+    }
+}
+
+TEST_F(ArtInPlace, AShotStreaksTowardTheHeroFromTheEdgeOfThePictureNearestHim)
+{
+    for (const Foe& foe : foes) {
+        if (foe.kind != Kind::Gun)
+            continue;
+        const Placed stand = hero(foe.side, "normal", 0);
+        const int headRow = stand.topRow();
+        const int hipRow = stand.lowestRowOf(heroJacket);  // his jacket ends at the hip
+        ryke.setAttackState("evade");
+        for (const char* height : {"high", "low"}) {
+            const std::string what = std::string(foe.name) + ", " + height;
+            const Placed cocking = foeIn(foe, height, foe.windUp / 2);
+            const Placed landing = foeIn(foe, height, foe.bladeOut);
+            // The column of each picture nearest the hero, and the rows it is drawn in there.
+            auto nearColumn = [&](const Placed& p) { return foe.side == Side::Right ? p.x : p.x + p.sprite->w - 1; };
+            std::vector<int> rows;
+            for (int y = landing.y; y < landing.y + landing.sprite->h; ++y)
+                if (landing.opaqueAt(nearColumn(landing), y))
+                    rows.push_back(y);
+            ASSERT_FALSE(rows.empty()) << what << ": the shot stops short of the picture's edge";
+            const int row = (rows.front() + rows.back()) / 2;
+            if (std::string(height) == "high") {
+                EXPECT_GE(row, headRow) << what << ": the shot flies over his head";
+                EXPECT_LT(row, hipRow) << what << ": a high shot flies below his hip";
+            } else {
+                EXPECT_GE(row, hipRow) << what << ": a low shot flies above his hip";
+                EXPECT_LE(row, kGroundY) << what << ": the shot goes into the ground";
+            }
+            // Cocking, the gun points nowhere near him.
+            const auto span = cocking.columnsIn(0, 768);
+            const int gap = foe.side == Side::Right ? span.first - nearColumn(cocking) : nearColumn(cocking) - span.second;
+            EXPECT_GE(gap, 20) << what << ": cocking, something reaches the picture's edge";
+        }
+    }
+}
+
+TEST_F(ArtInPlace, TheHerosKicksReachTheEnemyBehindHim)
+{
+    for (Side facing : {Side::Right, Side::Left}) {
+        for (const Foe& foe : foes) {
+            if (foe.side == facing)
+                continue;  // a kick goes backwards
+            for (const char* kick : {"highKick", "lowKick"}) {
+                const std::string what = std::string(kick) + " at the " + foe.name;
+                put(foe, "normal");
+                const Placed leg = hero(facing, kick, 25);
+                EXPECT_EQ("stunned", (foe.side == Side::Right ? currentEnemyRight : currentEnemyLeft)->attackState);
+                const Placed dazed = drawn(foe.timeline, 25);
+                EXPECT_GE(reachInto(leg, dazed, foe.side == Side::Left), 5) << what << ": the foot does not reach him";
+            }
+        }
+    }
+}
+
+// ---- Sounds ----
+
+// The library keeps 16-bit samples unsigned, silence at 0x8000.
+std::vector<int> samplesOf(const SAMPLE* s)
+{
+    std::vector<int> out(s->len);
+    const unsigned short* data = static_cast<const unsigned short*>(s->data);
+    for (unsigned long i = 0; i < s->len; ++i)
+        out[i] = static_cast<int>(data[i]) - 0x8000;
+    return out;
+}
+
+std::string nameOf(const SAMPLE* s)
+{
+    for (const SampleAsset& a : sampleAssets)
+        if (*a.handle == s)
+            return a.path;
+    return "?";
+}
+
+// Loudness as heard: the mean square of the loudest 100 ms after K-weighting (a +4 dB shelf
+// above 1.7 kHz and a high pass below 38 Hz, the ear's weighting used by loudness meters), in
+// dB of full scale.
+double loudestDb(const std::vector<int>& pcm, int rate)
+{
+    struct Biquad {
+        double b0, b1, b2, a1, a2, x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+        double operator()(double x)
+        {
+            const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
+            x2 = x1, x1 = x, y2 = y1, y1 = y;
+            return y;
+        }
+    };
+    const double pi = 3.14159265358979323846;
+    const double k = std::tan(pi * 1681.974450955533 / rate), q = 0.7071752369554196;
+    const double vh = std::pow(10.0, 3.999843853973347 / 20), vb = std::pow(vh, 0.4996667741545416);
+    const double a0 = 1 + k / q + k * k;
+    Biquad shelf{(vh + vb * k / q + k * k) / a0, 2 * (k * k - vh) / a0, (vh - vb * k / q + k * k) / a0,
+                 2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0};
+    const double kp = std::tan(pi * 38.13547087602444 / rate), qp = 0.5003270373238773;
+    const double p0 = 1 + kp / qp + kp * kp;
+    Biquad highPass{1, -2, 1, 2 * (kp * kp - 1) / p0, (1 - kp / qp + kp * kp) / p0};
+    const size_t window = static_cast<size_t>(rate / 10);
+    std::vector<double> squares;
+    double sum = 0, loudest = 0;
+    for (size_t i = 0; i < pcm.size(); ++i) {
+        const double y = highPass(shelf(pcm[i] / 32768.0));
+        squares.push_back(y * y);
+        sum += y * y;
+        if (i >= window)
+            sum -= squares[i - window];
+        loudest = std::max(loudest, sum);
+    }
+    return 10 * std::log10(std::max(loudest / window, 1e-20));
+}
+
+std::vector<SAMPLE*> allSamples()
+{
+    std::vector<SAMPLE*> out;
+    for (const SampleAsset& a : sampleAssets)
+        out.push_back(*a.handle);
+    return out;
+}
+
+TEST(Sounds, NoneClipsAndEveryOneShotStartsAndEndsInSilence)
+{
+    for (SAMPLE* s : allSamples()) {
+        ASSERT_EQ(16, s->bits) << nameOf(s);
+        ASSERT_EQ(0, s->stereo) << nameOf(s);
+        const std::vector<int> pcm = samplesOf(s);
+        int peak = 0;
+        for (int v : pcm)
+            peak = std::max(peak, std::abs(v));
+        EXPECT_LT(peak, 32767) << nameOf(s) << " reaches full scale";
+        // A waveform cut flat at its peak was clipped before it was scaled down.
+        int flat = 0;
+        for (size_t i = 2; i < pcm.size(); ++i)
+            flat += std::abs(pcm[i]) == peak && pcm[i] == pcm[i - 1] && pcm[i] == pcm[i - 2];
+        EXPECT_EQ(0, flat) << nameOf(s) << " is flattened at its peak";
+        if (s == bg_beat)
+            continue;
+        EXPECT_LE(std::abs(pcm.front()), 64) << nameOf(s) << " clicks as it starts";
+        EXPECT_LE(std::abs(pcm.back()), 64) << nameOf(s) << " clicks as it ends";
+    }
+}
+
+TEST(Sounds, TheBeatLoopsWithoutAJumpAtItsSeam)
+{
+    const std::vector<int> pcm = samplesOf(bg_beat);
+    const size_t span = static_cast<size_t>(bg_beat->freq / 50);  // 20 ms either side of the seam
+    ASSERT_GT(pcm.size(), 4 * span);
+    // The loop's end followed by its start, as the mixer plays it, through a gentle low pass
+    // (about 500 Hz) so the cymbals' hiss cannot hide a step under its own jitter.
+    std::vector<double> smooth;
+    double y = 0;
+    for (size_t i = 0; i < 2 * span; ++i) {
+        const int x = i < span ? pcm[pcm.size() - span + i] : pcm[i - span];
+        y = i == 0 ? x : y + 0.133 * (x - y);
+        smooth.push_back(y);
+    }
+    // The largest step in the last 20 ms before the seam (the filter settled), and across it.
+    double before = 0, across = 0;
+    for (size_t i = 40; i < span; ++i)
+        before = std::max(before, std::abs(smooth[i] - smooth[i - 1]));
+    for (size_t i = span; i < span + 4; ++i)
+        across = std::max(across, std::abs(smooth[i] - smooth[i - 1]));
+    EXPECT_LE(across, 1.5 * before + 8) << "the loop jumps from " << pcm.back() << " to " << pcm.front();
+}
+
+TEST(Sounds, CuesMatchInLoudnessAtTheVolumesTheGamePlaysThem)
+{
+    // The volume of each cue where the game plays it; the gun is cocked louder on the right.
+    struct Cue {
+        SAMPLE* sample;
+        int volume;
+    };
+    const Cue blows[] = {{prepareToDie, 255}, {gruntFX, 150},     {gunShotFX, 100},    {gunShot_2FX, 100},
+                         {swordClashFX, 200}, {carnageShotFX, 200}, {enemyDeathFX, 100}};
+    const Cue small[] = {{evadeFX, 150}, {gunCockFX, 150}};
+    auto heard = [](const Cue& c) {
+        return loudestDb(samplesOf(c.sample), c.sample->freq) + 20 * std::log10(c.volume / 255.0);
+    };
+    double quietest = 1e9, loudest = -1e9;
+    for (const Cue& c : blows) {
+        quietest = std::min(quietest, heard(c));
+        loudest = std::max(loudest, heard(c));
+    }
+    std::string levels;
+    for (const Cue& c : blows)
+        levels += " " + nameOf(c.sample) + " " + std::to_string(heard(c));
+    EXPECT_LE(loudest - quietest, 3.0) << "the blows, shots and voices are heard at" << levels;
+    for (const Cue& c : small) {
+        EXPECT_LE(heard(c), quietest) << nameOf(c.sample) << " is louder than a blow";
+        EXPECT_GE(heard(c), loudest - 6.0) << nameOf(c.sample) << " is lost under the blows";
+    }
+    const double beat = heard({bg_beat, 255});
+    EXPECT_LE(beat, quietest - 6.0) << "the beat is not well under the cues";
+    for (const Cue& c : small)
+        EXPECT_LE(beat, heard(c) - 3.0) << "the beat covers " << nameOf(c.sample);
+}
+
+} // namespace

@@ -1,0 +1,162 @@
+#include "cells.h"
+
+#include <cstdlib>
+
+#include "encounter/lines.h"
+#include "fighters/player.h"
+#include "screen/frame.h"
+#include "shell/shell.h"
+
+namespace {
+
+// Every cell's state begins at this hundredth; the frame is composed e later.
+constexpr int kThen = 1000;
+
+struct Moment {
+    const char* state;
+    int e;
+};
+
+// The hero's moves: each window of each move once, the end frame where it shows something new.
+// clang-format off
+const Moment heroMoments[] = {
+    {"normal", 0},
+    {"high", 15}, {"high", 35}, {"high", 42}, {"high", 45},
+    {"low", 15}, {"low", 35}, {"low", 42}, {"low", 45},
+    {"highParry", 3}, {"highParry", 20}, {"highParry", 40},
+    {"lowParry", 3}, {"lowParry", 20}, {"lowParry", 40},
+    {"evade", 15},
+    {"carnageShot", 20}, {"carnageShot", 50}, {"carnageShot", 60},
+    {"highKick", 10}, {"highKick", 25}, {"highKick", 30},
+    {"lowKick", 10}, {"lowKick", 25}, {"lowKick", 30},
+    {"damaged", 5},
+    {"dead", 0},
+};
+// clang-format on
+
+// An enemy kind's moments, from its attack timings (wind-up, blade out, strike ends) and stun.
+std::vector<Moment> enemyMoments(int windUp, int bladeOut, int strike, int stun)
+{
+    std::vector<Moment> m = {{"normal", 0}};
+    for (const char* height : {"high", "low"}) {
+        m.push_back({height, windUp / 2});
+        m.push_back({height, (windUp + bladeOut) / 2});
+        m.push_back({height, (bladeOut + strike) / 2});
+        m.push_back({height, strike});
+    }
+    m.push_back({"evade", 15});
+    m.push_back({"stunned", 10});
+    m.push_back({"stunned", stun});
+    for (int e : {5, 12, 17, 22, 27})
+        m.push_back({"dead", e});
+    for (int e : {5, 12, 17, 22, 25})
+        m.push_back({"moving", e});
+    m.push_back({kOnDeck, 0});
+    return m;
+}
+
+Group groupOf(const std::string& title, Subject who, Side side, const std::vector<Moment>& moments)
+{
+    Group g{title, {}};
+    for (const Moment& m : moments)
+        g.cells.push_back({who, side, m.state, m.e});
+    return g;
+}
+
+// The lines alternate kinds: the right one opens with a gun fighter, the left with a sword.
+int firstIndexOf(Subject kind, Side side)
+{
+    const bool gunFirst = side == Side::Right;
+    return (kind == Subject::Gun) == gunFirst ? 0 : 1;
+}
+
+Subject otherKind(Subject kind) { return kind == Subject::Gun ? Subject::Sword : Subject::Gun; }
+
+enemy* lineOf(Side side) { return side == Side::Right ? enemies_R : enemies_L; }
+
+void face(Side side)
+{
+    if (side == Side::Right)
+        ryke.faceRight();
+    else
+        ryke.faceLeft();
+}
+
+// The side's current enemy is line[i] and the next one waits on deck.
+void engage(Side side, int i)
+{
+    enemy* line = lineOf(side);
+    (side == Side::Right ? currentEnemyRight : currentEnemyLeft) = &line[i];
+    enemy*& onDeck = side == Side::Right ? enemyOnDeck_R : enemyOnDeck_L;
+    onDeck = &line[i + 1];
+    onDeck->setAttackState("waiting");
+}
+
+// A bout as it starts, everyone in view stamped now so no one attacks on his own.
+void freshBout(const EnemyPools& pools)
+{
+    g_hSecCounter.store(0);
+    std::srand(1);
+    ryke = player();
+    startBout();
+    fillLines(pools);
+    g_hSecCounter.store(kThen);
+    for (enemy* e : {currentEnemyRight, currentEnemyLeft, enemyOnDeck_R, enemyOnDeck_L})
+        e->stateTime = kThen;
+}
+
+void stageEnemy(const Cell& cell)
+{
+    if (cell.state == std::string(kOnDeck)) {
+        // The wanted kind waits behind a current enemy of the other kind.
+        engage(cell.side, firstIndexOf(otherKind(cell.who), cell.side));
+        face(cell.side);
+        return;
+    }
+    engage(cell.side, firstIndexOf(cell.who, cell.side));
+    face(cell.side);  // the engaged enemy: the one the hero faces
+    enemy* e = cell.side == Side::Right ? currentEnemyRight : currentEnemyLeft;
+    e->attackState = cell.state;
+    e->stateTime = kThen;
+    e->stunDuration = e->stunBase;
+    if (cell.state == std::string("moving"))  // hidden until late in the walk-in
+        (cell.side == Side::Right ? enemyOnDeck_R : enemyOnDeck_L)->setAttackState("gone");
+}
+
+}  // namespace
+
+std::vector<Group> sheetGroups()
+{
+    const std::vector<Moment> hero(std::begin(heroMoments), std::end(heroMoments));
+    const std::vector<Moment> sword = enemyMoments(40, 50, 55, 40);
+    const std::vector<Moment> gun = enemyMoments(55, 65, 70, 80);
+    return {groupOf("HERO FACING RIGHT", Subject::Hero, Side::Right, hero),
+            groupOf("HERO FACING LEFT", Subject::Hero, Side::Left, hero),
+            groupOf("SWORD FIGHTER, RIGHT LINE", Subject::Sword, Side::Right, sword),
+            groupOf("SWORD FIGHTER, LEFT LINE", Subject::Sword, Side::Left, sword),
+            groupOf("GUN FIGHTER, RIGHT LINE", Subject::Gun, Side::Right, gun),
+            groupOf("GUN FIGHTER, LEFT LINE", Subject::Gun, Side::Left, gun)};
+}
+
+std::string caption(const Cell& cell)
+{
+    if (cell.state == std::string(kOnDeck))
+        return "on deck";
+    return std::string(cell.state) + " e=" + std::to_string(cell.e);
+}
+
+void composeCell(const Cell& cell, const EnemyPools& pools)
+{
+    freshBout(pools);
+    if (cell.who == Subject::Hero) {
+        face(cell.side);
+        ryke.attackState = cell.state;
+        ryke.stateTime = kThen;
+        // The enemy he faces has tried its answers already, so it stands still for the picture.
+        currentEnemy->parryTries = 2;
+    } else {
+        stageEnemy(cell);
+    }
+    g_hSecCounter.store(kThen + cell.e);
+    animate();
+}

@@ -1,0 +1,191 @@
+// contactsheet OUT.png [FRAMES_DIR]: composes a frame of the game for every state of the hero
+// and of both enemy kinds, through the game's own animate(), and lays them out as one labelled
+// grid, each frame a quarter of its size. Run it from the repository root (the pictures are read
+// from images/):
+//
+//     build/contactsheet docs/contact_sheet.png
+//
+// With FRAMES_DIR every frame is also written there at full size, with index.txt listing what
+// was drawn where in each, for a closer look.
+
+#define ALLEGRO_NO_MAGIC_MAIN
+#include <allegro.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "cells.h"
+#include "png.h"
+#include "screen/paint.h"
+#include "shell/assets.h"
+#include "shell/shell.h"
+
+namespace {
+
+constexpr int kShrink = 4;  // each frame is shown at a quarter of its width and height
+constexpr int kColumns = 10;
+constexpr int kGap = 6, kCaptionH = 12, kTitleH = 28, kMargin = 10;
+constexpr int kFrameW = 1024, kFrameH = 768;
+constexpr int kCellW = kFrameW / kShrink, kCellH = kFrameH / kShrink;
+
+struct Colour {
+    uint8_t r, g, b;
+};
+constexpr Colour kPaper{34, 34, 42}, kTitleBar{70, 58, 96}, kText{240, 240, 240};
+
+// The library's 8 x 8 font, `scale` pixels a font pixel, read back from an 8-bit scratch bitmap.
+void print(RgbImage& img, const std::string& s, int x, int y, int scale, Colour c)
+{
+    BITMAP* glyphs = create_bitmap_ex(8, text_length(font, s.c_str()), text_height(font));
+    clear_to_color(glyphs, 0);
+    textout_ex(glyphs, font, s.c_str(), 0, 0, 1, 0);
+    for (int j = 0; j < glyphs->h * scale; ++j)
+        for (int i = 0; i < glyphs->w * scale; ++i)
+            if (getpixel(glyphs, i / scale, j / scale) == 1 && x + i < img.width && y + j < img.height) {
+                uint8_t* p = img.at(x + i, y + j);
+                p[0] = c.r, p[1] = c.g, p[2] = c.b;
+            }
+    destroy_bitmap(glyphs);
+}
+
+void fill(RgbImage& img, int x0, int y0, int w, int h, Colour c)
+{
+    for (int y = y0; y < y0 + h; ++y)
+        for (int x = x0; x < x0 + w; ++x) {
+            uint8_t* p = img.at(x, y);
+            p[0] = c.r, p[1] = c.g, p[2] = c.b;
+        }
+}
+
+// The screen averaged over kShrink x kShrink blocks. Channels are read with getr32 and friends:
+// without a display driver the 32-bit layout is not the one a window would use.
+void shrinkInto(RgbImage& img, int x0, int y0)
+{
+    for (int y = 0; y < kCellH; ++y)
+        for (int x = 0; x < kCellW; ++x) {
+            int r = 0, g = 0, b = 0;
+            for (int j = 0; j < kShrink; ++j)
+                for (int i = 0; i < kShrink; ++i) {
+                    const int c = _getpixel32(screen, x * kShrink + i, y * kShrink + j);
+                    r += getr32(c), g += getg32(c), b += getb32(c);
+                }
+            const int n = kShrink * kShrink;
+            uint8_t* p = img.at(x0 + x, y0 + y);
+            p[0] = static_cast<uint8_t>((r + n / 2) / n);
+            p[1] = static_cast<uint8_t>((g + n / 2) / n);
+            p[2] = static_cast<uint8_t>((b + n / 2) / n);
+        }
+}
+
+RgbImage fullFrame()
+{
+    RgbImage img(kFrameW, kFrameH);
+    for (int y = 0; y < kFrameH; ++y)
+        for (int x = 0; x < kFrameW; ++x) {
+            const int c = _getpixel32(screen, x, y);
+            uint8_t* p = img.at(x, y);
+            p[0] = static_cast<uint8_t>(getr32(c)), p[1] = static_cast<uint8_t>(getg32(c)),
+            p[2] = static_cast<uint8_t>(getb32(c));
+        }
+    return img;
+}
+
+int rowsOf(const Group& g) { return (static_cast<int>(g.cells.size()) + kColumns - 1) / kColumns; }
+
+std::map<const BITMAP*, std::string> pictureNames()
+{
+    std::map<const BITMAP*, std::string> names;
+    for (const PictureAsset& a : pictureAssets)
+        names[*a.handle] = a.path;
+    return names;
+}
+
+const char* sideName(Side s) { return s == Side::Right ? "R" : "L"; }
+const char* whoName(Subject w) { return w == Subject::Hero ? "hero" : w == Subject::Sword ? "sword" : "gun"; }
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: contactsheet OUT.png [FRAMES_DIR]   (run from the repository root)\n");
+        return 2;
+    }
+    const std::string out = argv[1];
+    const std::string framesDir = argc == 3 ? argv[2] : "";
+    // No display: memory bitmaps only, and no timer (the hundredths are set by hand).
+    if (install_allegro(SYSTEM_NONE, &errno, std::atexit) != 0) {
+        std::fprintf(stderr, "contactsheet: cannot start the library: %s\n", allegro_error);
+        return 1;
+    }
+    set_color_depth(32);
+    screen = create_bitmap(kFrameW, kFrameH);
+    const std::vector<std::string> missing = loadAssets();
+    if (!missing.empty()) {
+        std::fprintf(stderr, "contactsheet: %s did not load; run from the repository root\n", missing.front().c_str());
+        return 1;
+    }
+    std::FILE* index = nullptr;
+    if (!framesDir.empty()) {
+        std::filesystem::create_directories(framesDir);
+        index = std::fopen((framesDir + "/index.txt").c_str(), "w");
+    }
+
+    const std::vector<Group> groups = sheetGroups();
+    int height = kMargin;
+    for (const Group& g : groups)
+        height += kTitleH + rowsOf(g) * (kCaptionH + kCellH + kGap);
+    const int width = 2 * kMargin + kColumns * kCellW + (kColumns - 1) * kGap;
+    RgbImage sheet(width, height);
+    fill(sheet, 0, 0, width, height, kPaper);
+
+    // The bout's fresh fighters, built once; every cell copies them into the lines anew.
+    const auto pools = std::make_unique<EnemyPools>();
+    const auto names = pictureNames();
+    std::vector<PaintRecord> paints;
+    paintLog = &paints;
+    int y = kMargin;
+    int frameNo = 0;
+    for (const Group& g : groups) {
+        fill(sheet, kMargin, y + 2, width - 2 * kMargin, kTitleH - 8, kTitleBar);
+        print(sheet, g.title, kMargin + 8, y + 6, 2, kText);
+        y += kTitleH;
+        for (size_t k = 0; k < g.cells.size(); ++k) {
+            const Cell& cell = g.cells[k];
+            const int col = static_cast<int>(k) % kColumns;
+            const int top = y + static_cast<int>(k) / kColumns * (kCaptionH + kCellH + kGap);
+            const int left = kMargin + col * (kCellW + kGap);
+            paints.clear();
+            composeCell(cell, *pools);
+            print(sheet, std::string(sideName(cell.side)) + " " + caption(cell), left + 1, top + 2, 1,
+                  kText);
+            shrinkInto(sheet, left, top + kCaptionH);
+            if (index) {
+                char name[96];
+                std::snprintf(name, sizeof name, "%03d_%s_%s_%s_%d", frameNo, whoName(cell.who),
+                              sideName(cell.side), cell.state, cell.e);
+                writePng(framesDir + "/" + name + ".png", fullFrame());
+                std::fprintf(index, "%s\n", name);
+                for (const PaintRecord& p : paints)
+                    std::fprintf(index, "    %-28s x %4d  y %4d  %4d x %3d%s\n", names.at(p.sprite).c_str(), p.x,
+                                 p.y, p.w, p.h, p.mirrored ? "  mirrored" : "");
+            }
+            ++frameNo;
+        }
+        y += rowsOf(g) * (kCaptionH + kCellH + kGap);
+    }
+    paintLog = nullptr;
+    if (index)
+        std::fclose(index);
+    if (!writePng(out, sheet)) {
+        std::fprintf(stderr, "contactsheet: cannot write %s\n", out.c_str());
+        return 1;
+    }
+    std::printf("contactsheet: %d frames in %s (%d x %d)\n", frameNo, out.c_str(), width, height);
+    return 0;
+}
