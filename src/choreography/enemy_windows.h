@@ -1,6 +1,5 @@
 #pragma once
-// What the sword and gun timelines share: the bounds read from the enemy and the effects its
-// windows carry out.
+// What the sword and gun timelines share: the stun's bound and the effects their windows carry out.
 
 #include "choreography/timeline.h"
 #include "fighters/enemy.h"
@@ -9,21 +8,11 @@ namespace enemy_windows {
 
 using Row = Window<enemy>;
 
-int highWindUp(const enemy& e);
-int highBladeOut(const enemy& e);
-int highStrike(const enemy& e);
-int lowWindUp(const enemy& e);
-int lowBladeOut(const enemy& e);
-int lowStrike(const enemy& e);
-int evadeLength(const enemy& e);
 int stunLength(const enemy& e);
 
-void parryHigh(enemy& e);
-void parryLow(enemy& e);
 // The blow lands on the player with this enemy's damage for the height.
 void strikeHigh(enemy& e);
 void strikeLow(enemy& e);
-void backToNormal(enemy& e);
 // Arrived from the walk-in: the opening attack.
 void openAttack(enemy& e);
 // Late in the walk-in the next enemy shows on deck, unless the walker is its line's last.

@@ -1,27 +1,16 @@
 #include "choreography/choreography.h"
 #include "choreography/timeline.h"
 #include "encounter/lines.h"
-#include "fighters/parry.h"
 #include "fighters/player.h"
 
 namespace {
 
 using Row = Window<player>;
 
-int highWindUp(const player& p) { return p.highPhase1End; }
-int highBladeOut(const player& p) { return p.highPhase2End; }
-int highStrike(const player& p) { return p.highPhase3End; }
-int lowWindUp(const player& p) { return p.lowPhase1End; }
-int lowBladeOut(const player& p) { return p.lowPhase2End; }
-int lowStrike(const player& p) { return p.lowPhase3End; }
 // A parry's wind-up is a quarter of the attack's.
 int highParryWindUp(const player& p) { return p.highPhase1End / 4; }
 int lowParryWindUp(const player& p) { return p.lowPhase1End / 4; }
-int evadeLength(const player& p) { return p.evadeDuration; }
 
-void parryHigh(player&) { checkForParry("high"); }
-void parryLow(player&) { checkForParry("low"); }
-void backToNormal(player& p) { p.returnNormal(); }
 
 // After a blow or shot: turn to the other line if the engaged enemy is dead and the other line
 // has enemies; with the other line exhausted, engage the next enemy of this one.

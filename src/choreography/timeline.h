@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fighters/character.h"
+#include "fighters/parry.h"
 #include "shell/shell.h"
 
 // Where a place is measured from.
@@ -71,6 +72,61 @@ template <int N, class Fighter>
 int after(const Fighter&)
 {
     return N;
+}
+
+// Bounds read from the fighter's own timings, shared by the hero and the enemies.
+template <class Fighter>
+int highWindUp(const Fighter& f)
+{
+    return f.highPhase1End;
+}
+template <class Fighter>
+int highBladeOut(const Fighter& f)
+{
+    return f.highPhase2End;
+}
+template <class Fighter>
+int highStrike(const Fighter& f)
+{
+    return f.highPhase3End;
+}
+template <class Fighter>
+int lowWindUp(const Fighter& f)
+{
+    return f.lowPhase1End;
+}
+template <class Fighter>
+int lowBladeOut(const Fighter& f)
+{
+    return f.lowPhase2End;
+}
+template <class Fighter>
+int lowStrike(const Fighter& f)
+{
+    return f.lowPhase3End;
+}
+template <class Fighter>
+int evadeLength(const Fighter& f)
+{
+    return f.evadeDuration;
+}
+
+// Effects shared by the hero and the enemies: the parry check of a blade-out window, and the
+// end of a move.
+template <class Fighter>
+void parryHigh(Fighter&)
+{
+    checkForParry("high");
+}
+template <class Fighter>
+void parryLow(Fighter&)
+{
+    checkForParry("low");
+}
+template <class Fighter>
+void backToNormal(Fighter& f)
+{
+    f.returnNormal();
 }
 
 // The stand origin and the right-hand enemy's standing place, worked out from the pictures.
