@@ -1,0 +1,260 @@
+#include "replay/runner.h"
+
+#include <allegro.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+#include "controls/input.h"
+#include "encounter/lines.h"
+#include "fighters/player.h"
+#include "shell/assets.h"
+#include "shell/game.h"
+#include "shell/shell.h"
+
+bool startHeadless(std::string& error)
+{
+    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
+        error = "the library did not start";
+        return false;
+    }
+    set_color_depth(32);
+    screen = create_bitmap(1024, 768);
+    const std::vector<std::string> missing = loadAssets();
+    if (!screen || !missing.empty()) {
+        error = "could not load " + (missing.empty() ? std::string("the screen") : missing.front()) +
+                " (run from the folder that holds images/ and sound/)";
+        return false;
+    }
+    recordDrawsOn(buffer);
+    recordDrawsOn(screen);
+    return true;
+}
+
+void setNow(int hundredths) { g_hSecCounter.store(hundredths); }
+
+void freshBout(unsigned seed)
+{
+    setNow(0);
+    g_counter.store(0);
+    for (int k = 0; k < KEY_MAX; ++k)
+        key[k] = 0;
+    closeRequested.store(false);
+    std::srand(seed);
+    holding = false;
+    gameOn = 1;
+    gameLoop = 1;
+    ryke = player();
+    clearRecords();
+    startBout();
+    EnemyPools pools;
+    fillLines(pools);
+}
+
+std::uint32_t screenChecksum()
+{
+    std::uint32_t hash = 2166136261u;
+    for (int y = 0; y < screen->h; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(screen->line[y]);
+        for (int x = 0; x < screen->w; ++x)
+            hash = (hash ^ row[x]) * 16777619u;
+    }
+    return hash;
+}
+
+namespace {
+
+const char* const heroStates[] = {"normal",   "high",    "low",    "highParry",   "lowParry", "highKick",
+                                  "lowKick",  "evade",   "carnageShot", "damaged", "dead"};
+const char* const enemyStates[] = {"normal", "high", "low", "evade", "stunned", "dead", "moving", "waiting", "gone"};
+// The moves only a key starts.
+const char* const heroMoves[] = {"high",    "low",     "highParry", "lowParry",
+                                 "highKick", "lowKick", "evade",     "carnageShot"};
+
+template <std::size_t N>
+bool among(const std::string& state, const char* const (&names)[N])
+{
+    for (const char* name : names)
+        if (state == name)
+            return true;
+    return false;
+}
+
+bool inLine(const enemy* e, const enemy (&line)[lineLength]) { return e >= line && e < line + lineLength; }
+
+std::string lineView(const enemy* current, const enemy (&line)[lineLength])
+{
+    std::ostringstream out;
+    out << current - line << "," << current->attackState << "," << current->attackPhase << "," << current->life;
+    return out.str();
+}
+
+std::string drawView(const DrawCall& d)
+{
+    const char* kind = d.call == std::string("draw_sprite_h_flip") ? "flip"
+                       : d.call == std::string("stretch_sprite")   ? "stretch"
+                                                                  : "draw";
+    std::ostringstream out;
+    out << kind << ":" << pictureName(d.sprite) << "@" << d.x << "," << d.y << "/" << d.w << "x" << d.h;
+    if (d.target != buffer)
+        out << "!" << (d.target == screen ? "screen" : "elsewhere");
+    return out.str();
+}
+
+std::string soundView(const SoundCall& s)
+{
+    std::ostringstream out;
+    out << soundName(s.sample) << "@" << s.volume << "," << s.pan << "," << s.frequency << "," << s.loop;
+    return out.str();
+}
+
+template <class Call, class View>
+std::string joined(const std::vector<Call>& calls, View view)
+{
+    std::string all;
+    for (const Call& c : calls)
+        all += (all.empty() ? "" : ";") + view(c);
+    return all.empty() ? "-" : all;
+}
+
+std::string traceLine(int frame, int now, bool drawn)
+{
+    std::ostringstream out;
+    out << "f=" << frame << " t=" << now << " hero=" << ryke.attackState << "," << ryke.attackPhase << ","
+        << ryke.facing << "," << ryke.life << "," << ryke.carnage << "," << ryke.shots
+        << " R=" << lineView(currentEnemyRight, enemies_R) << " L=" << lineView(currentEnemyLeft, enemies_L)
+        << " kills=" << killCount_R << "," << killCount_L << " draw=" << joined(drawCalls, drawView)
+        << " cue=" << joined(soundCalls, soundView) << " text=\""
+        << joined(textCalls, [](const TextCall& t) { return t.text; }) << "\"";
+    if (drawn) {
+        char hex[9];
+        std::snprintf(hex, sizeof hex, "%08x", screenChecksum());
+        out << " px=" << hex;
+    }
+    return out.str();
+}
+
+} // namespace
+
+std::vector<std::string> lineInvariants()
+{
+    struct Line {
+        const char* name;
+        enemy* elements;
+        int killCount, enemiesLeft;
+        enemy *current, *onDeck;
+    };
+    const Line lines[] = {{"right", enemies_R, killCount_R, enemiesLeft_R, currentEnemyRight, enemyOnDeck_R},
+                          {"left", enemies_L, killCount_L, enemiesLeft_L, currentEnemyLeft, enemyOnDeck_L}};
+    std::vector<std::string> broken;
+    for (const Line& l : lines) {
+        const std::string line = std::string("the ") + l.name + " line ";
+        if (l.killCount + l.enemiesLeft != lineLength)
+            broken.push_back(line + "counts " + std::to_string(l.killCount) + " kills and " +
+                             std::to_string(l.enemiesLeft) + " left");
+        if (l.enemiesLeft >= 1 && l.current != &l.elements[l.killCount])
+            broken.push_back(line + "has a current enemy that is not the next unfinished one");
+        if (l.enemiesLeft >= 2 && l.onDeck != &l.elements[l.killCount + 1])
+            broken.push_back(line + "has an on-deck enemy that is not the one after the current");
+        if (l.enemiesLeft < 2 && (l.current != &l.elements[99] || l.onDeck != &l.elements[99]))
+            broken.push_back(line + "is at its end but does not point at its last enemy");
+        if (l.enemiesLeft == 0 && l.elements[99].attackState != "gone")
+            broken.push_back(line + "is exhausted but its last enemy is " + l.elements[99].attackState);
+    }
+    return broken;
+}
+
+void Watch::before()
+{
+    heroStateBefore = ryke.attackState;
+    heroTimeBefore = ryke.stateTime;
+    engagedDeadBefore = currentEnemy->attackState == "dead";
+}
+
+std::vector<std::string> Watch::after(int now) const
+{
+    std::vector<std::string> broken = lineInvariants();
+    auto fault = [&](const std::string& what) { broken.push_back(what); };
+    if (ryke.life > 100)
+        fault("the hero has " + std::to_string(ryke.life) + " life");
+    if (heroStateBefore == "dead" && (ryke.attackState != "dead" || ryke.stateTime != heroTimeBefore))
+        fault("the dead hero acted: " + ryke.attackState);
+    if (ryke.carnage < 0.0 || ryke.carnage > ryke.carnageMax)
+        fault("carnage stands at " + std::to_string(ryke.carnage));
+    if (ryke.shots < 0.0 || ryke.shots > 10.0)
+        fault("the hero holds " + std::to_string(ryke.shots) + " shots");
+    if (!among(ryke.attackState, heroStates) || ryke.attackPhase < 0 || ryke.attackPhase > 3)
+        fault("the hero is in state " + ryke.attackState + ", phase " + std::to_string(ryke.attackPhase));
+    const bool started = among(ryke.attackState, heroMoves) && ryke.stateTime == now &&
+                         (ryke.attackState != heroStateBefore || ryke.stateTime != heroTimeBefore);
+    if (started && engagedDeadBefore)
+        fault("the hero started " + ryke.attackState + " while the enemy he faces was dead");
+    for (enemy* pointer : {currentEnemyRight, enemyOnDeck_R})
+        if (!inLine(pointer, enemies_R))
+            fault("a right-line pointer is outside the right line");
+    for (enemy* pointer : {currentEnemyLeft, enemyOnDeck_L})
+        if (!inLine(pointer, enemies_L))
+            fault("a left-line pointer is outside the left line");
+    if (!inLine(currentEnemy, enemies_R) && !inLine(currentEnemy, enemies_L))
+        fault("the engaged enemy is outside both lines");
+    for (const enemy* line : {enemies_R, enemies_L})
+        for (int i = 0; i < lineLength; ++i)
+            if (!among(line[i].attackState, enemyStates) || line[i].attackPhase < 0 || line[i].attackPhase > 3)
+                fault(std::string(line == enemies_R ? "right" : "left") + " enemy " + std::to_string(i) +
+                      " is in state " + line[i].attackState + ", phase " + std::to_string(line[i].attackPhase));
+    const bool bothEmpty = enemiesLeft_R == 0 && enemiesLeft_L == 0;
+    bool victoryShown = false;
+    for (const DrawCall& d : drawCalls) {
+        victoryShown = victoryShown || d.sprite == w00t;
+        if (d.x >= 1024 || d.x + d.w <= 0 || d.y >= 768 || d.y + d.h <= 0)
+            fault(pictureName(d.sprite) + " is drawn off the screen at " + std::to_string(d.x) + "," +
+                  std::to_string(d.y));
+    }
+    if (victoryShown != bothEmpty)
+        fault(victoryShown ? "the victory picture shows while a line still fights"
+                           : "both lines are empty but the victory picture is missing");
+    return broken;
+}
+
+BoutRun runBout(const BoutScript& script, const RunOptions& options)
+{
+    BoutRun run;
+    drawingEnabled = options.draw;
+    freshBout(script.seeded ? script.seed : 1);
+    if (options.trace)
+        run.trace.push_back("setup cue=" + joined(soundCalls, soundView));
+    FrameSchedule schedule(script);
+    std::size_t nextKey = 0;
+    int clockMs = 0, ticksGiven = 0, now = 0;
+    while (gameOn && now < script.until && (!script.lastFrame || run.frames < script.lastFrame)) {
+        clockMs += schedule.next(clockMs);
+        now = clockMs / 10;
+        setNow(now);
+        // 35 logic ticks a second, as the timer raises them.
+        const int ticksDue = static_cast<int>(static_cast<long long>(clockMs) * 35 / 1000);
+        g_counter += ticksDue - ticksGiven;
+        ticksGiven = ticksDue;
+        for (; nextKey < script.keys.size() && script.keys[nextKey].at <= now; ++nextKey)
+            key[script.keys[nextKey].key] = script.keys[nextKey].down;
+        Watch watch;
+        watch.before();
+        clearRecords();
+        framePass();
+        ++run.frames;
+        if (options.afterFrame)
+            options.afterFrame(run.frames);
+        if (options.trace)
+            run.trace.push_back(traceLine(run.frames, now, options.draw));
+        for (const std::string& what : watch.after(now))
+            run.faults.push_back("frame " + std::to_string(run.frames) + " (hundredth " + std::to_string(now) +
+                                 "): " + what);
+        if (!run.faults.empty() && options.stopAtFault)
+            break;
+    }
+    run.lastHundredth = now;
+    run.ended = !gameOn;
+    drawingEnabled = true;
+    return run;
+}

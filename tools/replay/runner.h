@@ -1,0 +1,54 @@
+#pragma once
+// Plays a bout script through the game's own frame loop without a timer or a window: the
+// clock, the keys and the frames are driven from the script, and every frame becomes a line
+// of trace and is checked against what a player relies on.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "replay/recorder.h"
+#include "replay/script.h"
+
+// Brings the library up without a system driver, a 1024 x 768 memory screen in 32-bit colour,
+// loads the assets from the working directory and starts recording. False, with why, if not.
+bool startHeadless(std::string& error);
+
+// The world as the program starts a bout: counters at 0, no key down, rand() seeded (1 is
+// the sequence of a program that never seeds), the player reset and both lines filled.
+void freshBout(unsigned seed = 1);
+
+// Sets the hundredths counter, as the timer would have.
+void setNow(int hundredths);
+
+// What a player relies on, checked after a frame; each broken promise is one sentence.
+struct Watch {
+    std::string heroStateBefore;
+    int heroTimeBefore = 0;
+    bool engagedDeadBefore = false;
+    void before();
+    std::vector<std::string> after(int now) const;
+};
+// The lines' counters and pointers as an advance leaves them.
+std::vector<std::string> lineInvariants();
+
+struct RunOptions {
+    bool draw = true;    // compose real pixels (and checksum them)
+    bool trace = true;   // write the trace lines
+    bool stopAtFault = true;
+    std::function<void(int frame)> afterFrame; // called with the frame's number once it is composed
+};
+
+struct BoutRun {
+    std::vector<std::string> trace;  // the set-up line, then one line per frame
+    std::vector<std::string> faults; // "frame N (hundredth T): what"
+    int frames = 0;
+    int lastHundredth = 0;
+    bool ended = false; // the bout itself ended (death or ESC), not the script
+};
+
+BoutRun runBout(const BoutScript& script, const RunOptions& options = {});
+
+// FNV-1a over the screen's pixels.
+std::uint32_t screenChecksum();

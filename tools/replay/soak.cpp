@@ -1,0 +1,108 @@
+#include "replay/soak.h"
+
+#include <allegro.h>
+
+#include <chrono>
+#include <sstream>
+
+#include "replay/runner.h"
+
+namespace {
+
+struct Dice {
+    unsigned state;
+    int upTo(int n) // 0 .. n - 1
+    {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<int>((state >> 8) % static_cast<unsigned>(n));
+    }
+    int between(int low, int high) { return low + upTo(high - low + 1); }
+};
+
+const int actionKeys[] = {KEY_D, KEY_F, KEY_G, KEY_H, KEY_J, KEY_K, KEY_SPACE};
+int anyKey(Dice& dice) { return actionKeys[dice.upTo(7)]; }
+
+// Bouts end with the hero's death; a player who lives this long is stopped.
+constexpr int boutLimit = 9000;
+
+} // namespace
+
+BoutScript randomBout(unsigned seed)
+{
+    BoutScript bout;
+    bout.notes.push_back("# A random player's bout (soak seed " + std::to_string(seed) + ").");
+    bout.seeded = true;
+    bout.seed = seed;
+    bout.until = boutLimit;
+    Dice dice{seed * 2654435761u + 1u};
+    auto tap = [&](int at, int k, int length) {
+        bout.keys.push_back({at, k, true});
+        bout.keys.push_back({at + length, k, false});
+    };
+    for (int t = dice.between(0, 50); t < boutLimit;) {
+        switch (dice.upTo(5)) {
+        case 0: // an idle spell
+            t += dice.between(50, 400);
+            break;
+        case 1: // mashing
+            for (int n = dice.between(3, 15); n > 0; --n, t += dice.between(2, 15))
+                tap(t, anyKey(dice), dice.between(1, 12));
+            break;
+        case 2: { // a long hold
+            const int length = dice.between(50, 300);
+            tap(t, anyKey(dice), length);
+            t += length + dice.between(0, 30);
+            break;
+        }
+        case 3: // several keys at once
+            for (int n = dice.between(2, 4); n > 0; --n)
+                tap(t + dice.upTo(3), anyKey(dice), dice.between(3, 60));
+            t += dice.between(20, 80);
+            break;
+        default: // turning back and forth
+            for (int n = dice.between(2, 6); n > 0; --n, t += dice.between(5, 30))
+                tap(t, n % 2 ? KEY_G : KEY_H, dice.between(2, 10));
+        }
+    }
+    std::stable_sort(bout.keys.begin(), bout.keys.end(), [](const KeyEvent& a, const KeyEvent& b) { return a.at < b.at; });
+    bout.frames = BoutScript::Frames::list;
+    bout.intervals.clear();
+    for (int ms = 0; ms < boutLimit * 10 + 1000;) {
+        const int interval = dice.upTo(300) == 0 ? dice.between(300, 1500) : dice.between(1, 60);
+        bout.intervals.push_back(interval);
+        ms += interval;
+    }
+    return bout;
+}
+
+SoakResult soak(unsigned first, int count)
+{
+    SoakResult result;
+    const auto start = std::chrono::steady_clock::now();
+    RunOptions fast;
+    fast.draw = false;
+    fast.trace = false;
+    for (int i = 0; i < count; ++i) {
+        const unsigned seed = first + static_cast<unsigned>(i);
+        BoutScript bout = randomBout(seed);
+        const BoutRun run = runBout(bout, fast);
+        ++result.bouts;
+        result.frames += run.frames;
+        if (run.faults.empty())
+            continue;
+        result.failedSeed = static_cast<int>(seed);
+        result.fault = run.faults.front();
+        // The shortest prefix that still fails ends at the faulty frame.
+        bout.intervals.resize(std::min<std::size_t>(bout.intervals.size(), run.frames));
+        bout.lastFrame = run.frames;
+        while (!bout.keys.empty() && bout.keys.back().at > run.lastHundredth)
+            bout.keys.pop_back();
+        bout.notes.push_back("# It fails: " + result.fault);
+        std::ostringstream text;
+        writeScript(text, bout);
+        result.script = text.str();
+        break;
+    }
+    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return result;
+}
