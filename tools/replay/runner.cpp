@@ -226,7 +226,7 @@ BoutRun runBout(const BoutScript& script, const RunOptions& options)
     if (options.trace)
         run.trace.push_back("setup cue=" + joined(soundCalls, soundView));
     FrameSchedule schedule(script);
-    std::size_t nextKey = 0;
+    std::size_t nextKey = 0, nextKill = 0;
     int clockMs = 0, ticksGiven = 0, now = 0;
     while (gameOn && now < script.until && (!script.lastFrame || run.frames < script.lastFrame)) {
         clockMs += schedule.next(clockMs);
@@ -238,6 +238,8 @@ BoutRun runBout(const BoutScript& script, const RunOptions& options)
         ticksGiven = ticksDue;
         for (; nextKey < script.keys.size() && script.keys[nextKey].at <= now; ++nextKey)
             key[script.keys[nextKey].key] = script.keys[nextKey].down;
+        for (; nextKill < script.kills.size() && script.kills[nextKill].at <= now; ++nextKill)
+            (script.kills[nextKill].right ? currentEnemyRight : currentEnemyLeft)->kill();
         Watch watch;
         watch.before();
         clearRecords();

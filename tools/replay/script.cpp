@@ -92,6 +92,12 @@ bool readScript(std::istream& in, BoutScript& script, std::string& error)
             } else if (ok) {
                 script.keys.push_back({at, keyCode(name), word == "down"});
             }
+        } else if (word == "kill") {
+            Kill kill{0, false};
+            std::string side;
+            ok = static_cast<bool>(words >> kill.at >> side) && (side == "R" || side == "L");
+            kill.right = side == "R";
+            script.kills.push_back(kill);
         } else if (word == "until") {
             ok = static_cast<bool>(words >> script.until);
         } else if (word == "last") {
@@ -107,6 +113,7 @@ bool readScript(std::istream& in, BoutScript& script, std::string& error)
     std::stable_sort(script.keys.begin(), script.keys.end(),
                      [](const KeyEvent& a, const KeyEvent& b) { return a.at < b.at; });
     std::stable_sort(script.stalls.begin(), script.stalls.end());
+    std::stable_sort(script.kills.begin(), script.kills.end(), [](const Kill& a, const Kill& b) { return a.at < b.at; });
     return true;
 }
 
@@ -128,6 +135,8 @@ void writeScript(std::ostream& out, const BoutScript& script)
         out << "stall " << stall.first << " " << stall.second << "\n";
     for (const KeyEvent& k : script.keys)
         out << (k.down ? "down " : "up ") << k.at << " " << keyName(k.key) << "\n";
+    for (const Kill& k : script.kills)
+        out << "kill " << k.at << (k.right ? " R" : " L") << "\n";
     out << "until " << script.until << "\n";
     if (script.lastFrame)
         out << "last " << script.lastFrame << "\n";

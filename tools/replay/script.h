@@ -9,6 +9,7 @@
 //   stall 800 1000              the first frame at or after hundredth 800 comes 1000 ms late
 //   down 120 K / up 140 K       a key goes down / up at a hundredth
 //   tap 120 K 20                down at 120, up 20 hundredths later
+//   kill 900 R                  a test's hand: the right line's current enemy dies at hundredth 900
 //   until 6000                  stop at this hundredth if the bout has not ended
 //   last 250                    stop after the 250th frame
 //
@@ -24,6 +25,11 @@ struct KeyEvent {
     bool down;
 };
 
+struct Kill {
+    int at;
+    bool right;
+};
+
 struct BoutScript {
     std::vector<std::string> notes;
     bool seeded = false;
@@ -34,6 +40,7 @@ struct BoutScript {
     int shortest = 0, longest = 0;
     std::vector<std::pair<int, int>> stalls; // hundredth, ms
     std::vector<KeyEvent> keys;              // in time order
+    std::vector<Kill> kills;                 // in time order
     int until = 60000;
     int lastFrame = 0; // 0: no limit
 };
