@@ -176,9 +176,9 @@ protected:
         EXPECT_FALSE(paints.empty());
         if (paints.empty())
             return {};
-        const PaintRecord& p = paints.back();
+        const DrawCall& p = paints.back();
         EXPECT_EQ(p.w, p.sprite->w) << "a stretched picture does not stand on the ground line";
-        return {p.sprite, p.x, p.y, p.mirrored};
+        return {p.sprite, p.x, p.y, p.mirrored()};
     }
     Placed hero(Side facing, const char* state, int e)
     {

@@ -19,7 +19,7 @@ TEST_F(Bout, EscOnTheTitleEndsTheProgramWithoutABout)
     EXPECT_EQ(0, gameLoop);
     ASSERT_EQ(1u, cues.size()) << "only the beat; no prepare-to-die";
     EXPECT_EQ(bg_beat, cues[0].sample);
-    EXPECT_TRUE(cues[0].looped);
+    EXPECT_TRUE(cues[0].loop);
     EXPECT_EQ(255, cues[0].volume);
     EXPECT_EQ(127, cues[0].pan);
     // The title was copied to the screen.
@@ -85,7 +85,7 @@ TEST_F(Bout, AFrameShowsBothLinesKillCountAndOnlyThenTheVictory)
         for (int x = 0; x < 13 * 8; ++x)
             ASSERT_EQ(getpixel(expected, x, y), getpixel(screen, 120 + x, 40 + y)) << x << "," << y;
     destroy_bitmap(expected);
-    for (const PaintRecord& p : paints)
+    for (const DrawCall& p : paints)
         EXPECT_NE(w00t, p.sprite) << "no victory while a line has enemies";
 
     enemiesLeft_L = enemiesLeft_R = 0;

@@ -44,7 +44,7 @@ TEST_F(Lines, ABoutStartsWithAlternatingKindsAndShrinkingDelays)
     }
     EXPECT_EQ("standard_sword", enemies_R[99].enemyType);
     EXPECT_EQ("standard_gun", enemies_L[99].enemyType);
-    expectLineInvariants("set-up");
+    EXPECT_EQ(std::vector<std::string>{}, lineInvariants()) << "set-up";
     for (const Side& s : sides) {
         EXPECT_EQ("normal", (*s.current)->attackState);
         EXPECT_EQ("waiting", (*s.onDeck)->attackState);
@@ -63,7 +63,7 @@ TEST_F(Lines, EveryAdvanceOfBothLinesKeepsTheInvariants)
             (*s.current)->setAttackState("gone");
             s.advance();
             const std::string when = "advance " + std::to_string(n);
-            expectLineInvariants(when);
+            EXPECT_EQ(std::vector<std::string>{}, lineInvariants()) << when;
             EXPECT_EQ(engaged, currentEnemy) << "the advance leaves the engaged enemy alone";
             if (n == 1) {
                 EXPECT_EQ("moving", s.line[1].attackState);
@@ -127,7 +127,7 @@ TEST_F(Lines, ABoutAfterAFinishedBoutStartsAfresh)
     ASSERT_FALSE(cues.empty());
     EXPECT_EQ(prepareToDie, cues[0].sample);
     EXPECT_EQ(255, cues[0].volume);
-    EXPECT_FALSE(cues[0].looped);
+    EXPECT_FALSE(cues[0].loop);
     EXPECT_EQ(1, gameOn);
     EXPECT_EQ(100, ryke.life);
     EXPECT_DOUBLE_EQ(0.0, ryke.carnage);
@@ -149,7 +149,7 @@ TEST_F(Lines, ABoutAfterAFinishedBoutStartsAfresh)
     EXPECT_EQ(9000, enemies_R[5].stateTime) << "stamped when its pool fighter was built";
     EXPECT_EQ("standard_gun", enemies_R[0].enemyType);
     EXPECT_EQ("standard_sword", enemies_L[0].enemyType);
-    expectLineInvariants("second bout");
+    EXPECT_EQ(std::vector<std::string>{}, lineInvariants()) << "second bout";
 }
 
 } // namespace

@@ -23,7 +23,7 @@ protected:
     int clashes() const
     {
         int n = 0;
-        for (const CueRecord& c : cues)
+        for (const SoundCall& c : cues)
             n += c.sample == swordClashFX && c.volume == 200 && c.pan == 127;
         return n;
     }
