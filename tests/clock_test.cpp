@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <thread>
 
 #include "shell/shell.h"
@@ -52,4 +54,21 @@ TEST(Clock, PendingTicksMeanNotYetTimeToDraw)
     g_counter = 12;
     timer.RestartLogicTimer();
     EXPECT_FALSE(timer.NotRenderingNow());
+}
+
+// The library's real timer needs the window system, so this runs only where a display is.
+TEST(Clock, TheRealTimerGivesAHundredHundredthsAndThirtyFiveTicksASecond)
+{
+    if (!std::getenv("DISPLAY"))
+        GTEST_SKIP() << "the library's timer needs a display";
+    ASSERT_EQ(0, allegro_init());
+    install_timer();
+    const auto start = std::chrono::steady_clock::now();
+    timer.Init();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    const int hundredths = hundredthsNow(), ticks = g_counter.load();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    allegro_exit();
+    EXPECT_NEAR(100.0, hundredths / seconds, 4.0);
+    EXPECT_NEAR(35.0, ticks / seconds, 1.5);
 }
