@@ -174,7 +174,9 @@ int main(int argc, char** argv)
     paintLog = nullptr;
     if (index)
         std::fclose(index);
-    if (save_png(out.c_str(), sheet, nullptr) != 0) {
+    const bool saved = save_png(out.c_str(), sheet, nullptr) == 0;
+    destroy_bitmap(sheet);
+    if (!saved) {
         std::fprintf(stderr, "contactsheet: cannot write %s\n", out.c_str());
         return 1;
     }
