@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 source scripts/need_packages.sh
 
 PACKAGES=(build-essential cmake pkg-config liballegro4-dev googletest libgtest-dev
-    xvfb xdotool imagemagick x11-utils python3-xlib)
+    xvfb xdotool imagemagick x11-utils python3-xlib libloadpng4-dev)
 JOBS=2
 LOGS=$(mktemp -d "${TMPDIR:-/tmp}/ryke-test.XXXXXX")
 source tests/e2e/xvfb.sh

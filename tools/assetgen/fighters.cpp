@@ -25,344 +25,67 @@ constexpr int kEnemyDeathH = kGroundY - (kPoseTop + 40);  // 356
 
 using E = std::vector<Effect>;
 
-// ---- The hero: blue and white, sword in hand, stored facing right. ----
+}  // namespace
 
-Pose heroStand()
-{
-    Pose p;
-    p.lean = 4;
-    p.nearArm = {16, 104};
-    p.farArm = {-22, 12};
-    p.nearLeg = {16, -2};
-    p.farLeg = {-14, -8};
-    p.weaponAngle = 168;
-    return p;
-}
+// ---- The poses. The hero is blue and white, sword in hand; sword enemies are red and hooded;
+// gun enemies are olive and helmeted, rifle in both hands. ----
 
-Pose heroHighWindUp()  // sword raised behind the head
-{
-    Pose p;
-    p.lean = -6;
-    p.nearArm = {110, 200};
-    p.farArm = {60, 100};
-    p.nearLeg = {24, 4};
-    p.farLeg = {-22, -14};
-    p.weaponAngle = 228;
-    return p;
-}
+namespace poses {
 
-Pose heroHighBladeOut()  // blade coming over, pointing ahead and up
-{
-    Pose p;
-    p.lean = 14;
-    p.nearArm = {120, 130};
-    p.farArm = {-50, -20};
-    p.nearLeg = {45, 5};
-    p.farLeg = {-25, -15};
-    p.weaponAngle = 145;
-    return p;
-}
+constexpr Grip sword = Grip::Sword, rifle = Grip::Rifle, bolt = Grip::RifleBolt,
+               oneHand = Grip::RifleOneHand, dropped = Grip::Dropped;
 
-Pose heroHighStrike()  // lunging cut at head height
-{
-    Pose p;
-    p.lean = 24;
-    p.nearArm = {92, 82};
-    p.farArm = {-80, -110};
-    p.nearLeg = {56, 2};
-    p.farLeg = {-40, -35};
-    p.weaponAngle = 84;
-    return p;
-}
+// clang-format off
+// Angles as figure.h measures them; limbs are {upper, lower}. A hand on the rifle reaches for
+// it whatever its arm's angles ({}); a rifle's grip is offset from the shoulder, a dropped
+// weapon's grip lies at its place from the hip.
+// pose                         lean  tilt  near arm    far arm      near leg     far leg       grip     weapon  grip offset  dropped at
+const Pose heroGuard           {   4,    0, { 16, 104}, {-22,   12}, { 16,   -2}, {-14,    -8}, sword,      168};
+const Pose heroHighWindUp      {  -6,    0, {110, 200}, { 60,  100}, { 24,    4}, {-22,   -14}, sword,      228};  // sword raised behind the head
+const Pose heroHighBladeOut    {  14,    0, {120, 130}, {-50,  -20}, { 45,    5}, {-25,   -15}, sword,      145};  // pointing ahead and up
+const Pose heroHighStrike      {  24,    0, { 92,  82}, {-80, -110}, { 56,    2}, {-40,   -35}, sword,       84};  // lunging cut at head height
+const Pose heroLowWindUp       {  22,    0, {-35, -70}, { 30,   50}, { 50,   -5}, {-30,   -65}, sword,      -58};  // crouched, sword drawn back low
+const Pose heroLowBladeOut     {  32,    0, { 55,  75}, {-70, -100}, { 75,    5}, {-20,   -85}, sword,       75};
+const Pose heroLowStrike       {  38,    0, { 65,  65}, {-70, -110}, { 80,    5}, {-25,   -88}, sword,       58};  // deep lunge at the shins
+const Pose heroHighKickChamber {  28,    0, { 10,  40}, {-30,    0}, {-30, -150}, {  4,    -4}, sword,      180};  // kicking foot drawn up behind
+const Pose heroHighKickOut     {  62,  -15, {  0,  60}, { 30,   90}, {-96,  -98}, {  8,  -4.8}, sword,      200};  // leg driven straight back
+const Pose heroLowKickChamber  {  28,    0, { 10,  40}, {-30,    0}, {-10, -120}, {  4,    -4}, sword,      180};
+const Pose heroLowKickOut      {  45,  -15, {  0,  60}, { 30,   90}, {-68,  -70}, { 28, -16.8}, sword,      200};
+const Pose heroCarnageCharge   {   6,    0, { 35, 175}, { 45,  175}, { 40,  -10}, {-40,   -30}, sword,      178};  // sword upright before him, glowing
+const Pose heroCarnageRelease  {  18,    0, { 95,  92}, { 88,   96}, { 55,    5}, {-45,   -50}, sword,       92};  // the blast leaving the tip
+const Pose heroDodge           { -22,    0, { 20, 100}, {-30,   30}, { 30,   10}, {-12,   -30}, sword,      175};  // leaning away from the blow
+const Pose heroPain            { -15,  -15, {-10,  20}, { 40,  150}, { 10,   -5}, {-25,   -15}, sword,      -30};  // thrown back, hand to the chest
+const Pose heroDead            { -90,   -5, {-80, -95}, { 80,  100}, { 88,   92}, { 70,   120}, dropped,    -96, {},          {-40,   22}};  // on his back
 
-Pose heroLowWindUp()  // crouched, sword drawn back low
-{
-    Pose p;
-    p.lean = 22;
-    p.nearArm = {-35, -70};
-    p.farArm = {30, 50};
-    p.nearLeg = {50, -5};
-    p.farLeg = {-30, -65};
-    p.weaponAngle = -58;
-    return p;
-}
+const Pose swordGuard          {   6,    0, { 45, 120}, {-30,   40}, { 18,   -4}, {-16,   -10}, sword,      168};
+const Pose swordHighWindUp     { -10,    0, {150, 200}, { 20,   60}, { 15,    0}, {-25,   -15}, sword,      240};
+const Pose swordHighBladeOut   {  10,    0, {130, 150}, {-60,  -90}, { 40,    5}, {-35,   -40}, sword,      150};
+const Pose swordHighStrike     {  22,    0, { 95,  85}, {-70, -100}, { 55,    0}, {-40,   -35}, sword,       85};
+const Pose swordLowWindUp      {  25,    0, {-40, -60}, {-30,  -60}, { 40,   -5}, {-30,   -70}, sword,      -60};
+const Pose swordLowBladeOut    {  26,    0, { 24,  34}, {-60,  -95}, { 55,    0}, {-20,   -50}, sword,       22};  // the blade swinging through low
+const Pose swordLowStrike      {  28,    0, { 48,  40}, {-60, -100}, { 62,    0}, {-20,   -50}, sword,       42};  // the tip ends at the hero's front leg
+const Pose swordLeanBack       { -30,    0, { 30, 100}, {-70, -110}, { 35,   20}, {-12,   -45}, sword,      140};  // the dodge
+const Pose swordDazed          {  18,   25, { -5,  10}, {  8,  -10}, {  8,  -12}, { -6,    10}, sword,       20};  // hunched, knees buckling
+const Pose swordDead           { -62,  -10, {150, 165}, {125,  150}, {140,   20}, {120,    10}, dropped,    200, {},          { 70, -150}};  // knocked off his feet
 
-Pose heroLowBladeOut()
-{
-    Pose p;
-    p.lean = 32;
-    p.nearArm = {55, 75};
-    p.farArm = {-70, -100};
-    p.nearLeg = {75, 5};
-    p.farLeg = {-20, -85};
-    p.weaponAngle = 75;
-    return p;
-}
+// Aimed at the hero's chest standing, at his legs kneeling; the recoil pushes the gunman back
+// along the same line, so the streak of the shot stays on its path.
+const Pose gunGuard            {   4,    0, {},         {},          { 16,   -4}, {-14,    -8}, rifle,       55, {16,  50}};
+const Pose gunCockHigh         {  -4,    0, {},         {},          { 18,   -2}, {-18,   -10}, bolt,       152, {20,  34}};
+const Pose gunAimHigh          {   6,    0, {},         {},          { 22,    0}, {-22,   -10}, rifle,       92, {20,   6}};
+const Pose gunRecoilHigh       {   0,    0, {},         {},          { 22,    0}, {-22,   -10}, rifle,       92, {13,   6}};
+const Pose gunCockLow          {   8,    0, {},         {},          { 86,    0}, { -8,   -92}, bolt,       152, {20,  34}};
+const Pose gunAimLow           {  14,    0, {},         {},          { 86,    0}, { -8,   -92}, rifle,       68, {18,  18}};
+const Pose gunRecoilLow        {   8,    0, {},         {},          { 86,    0}, { -8,   -92}, rifle,       68, {11,  18}};
+const Pose gunLeanBack         { -30,    0, {},         {},          { 35,   20}, {-12,   -45}, rifle,      130, {12,  30}};
+const Pose gunWalk             {   8,    0, {},         {},          { 28,   10}, {-26,   -40}, rifle,       60, {14,  46}};
+const Pose gunDazed            {  18,   25, {},         {  8,  -10}, {  8,  -12}, { -6,    10}, oneHand,     12, { 6, 100}};  // the rifle hanging from one hand
+const Pose gunDead             { -62,  -10, {150, 165}, {125,  150}, {140,   20}, {120,    10}, dropped,    230, {},          { 40, -150}};
+// clang-format on
 
-Pose heroLowStrike()  // deep lunge, blade sweeping at the shins
-{
-    Pose p;
-    p.lean = 38;
-    p.nearArm = {65, 65};
-    p.farArm = {-70, -110};
-    p.nearLeg = {80, 5};
-    p.farLeg = {-25, -88};
-    p.weaponAngle = 58;
-    return p;
-}
+}  // namespace poses
 
-Pose heroKickChamber(Limb kickingLeg)  // kicking foot drawn up behind him
-{
-    Pose p;
-    p.lean = 28;
-    p.nearArm = {10, 40};
-    p.farArm = {-30, 0};
-    p.nearLeg = kickingLeg;
-    p.farLeg = {4, -4};
-    p.weaponAngle = 180;
-    return p;
-}
-
-Pose heroKickOut(double legAngle, double support, double lean)  // leg driven straight back
-{
-    Pose p;
-    p.lean = lean;
-    p.headTilt = -15;
-    p.nearArm = {0, 60};
-    p.farArm = {30, 90};
-    p.nearLeg = {legAngle, legAngle - 2};
-    p.farLeg = {support, -support * 0.6};
-    p.weaponAngle = 200;
-    return p;
-}
-
-Pose heroCarnageCharge()  // crouched, sword held upright before him, glowing
-{
-    Pose p;
-    p.lean = 6;
-    p.nearArm = {35, 175};
-    p.farArm = {45, 175};
-    p.nearLeg = {40, -10};
-    p.farLeg = {-40, -30};
-    p.weaponAngle = 178;
-    return p;
-}
-
-Pose heroCarnageRelease()  // sword thrust ahead, the blast leaving its tip
-{
-    Pose p;
-    p.lean = 18;
-    p.nearArm = {95, 92};
-    p.farArm = {88, 96};
-    p.nearLeg = {55, 5};
-    p.farLeg = {-45, -50};
-    p.weaponAngle = 92;
-    return p;
-}
-
-Pose heroDodge()  // leaning away from the blow
-{
-    Pose p;
-    p.lean = -22;
-    p.nearArm = {20, 100};
-    p.farArm = {-30, 30};
-    p.nearLeg = {30, 10};
-    p.farLeg = {-12, -30};
-    p.weaponAngle = 175;
-    return p;
-}
-
-Pose heroPain()  // thrown back, hand to the chest
-{
-    Pose p;
-    p.lean = -15;
-    p.headTilt = -15;
-    p.nearArm = {-10, 20};
-    p.farArm = {40, 150};
-    p.nearLeg = {10, -5};
-    p.farLeg = {-25, -15};
-    p.weaponAngle = -30;
-    return p;
-}
-
-Pose heroDead()  // on his back, sword fallen beside him
-{
-    Pose p;
-    p.lean = -90;
-    p.headTilt = -5;
-    p.nearArm = {-80, -95};
-    p.farArm = {80, 100};
-    p.nearLeg = {88, 92};
-    p.farLeg = {70, 120};
-    p.grip = Grip::Dropped;
-    p.droppedAt = {-40, 22};
-    p.weaponAngle = -96;
-    return p;
-}
-
-// ---- Sword enemies: red, hooded, stored facing left (the right-hand side). ----
-
-Pose swordStand()
-{
-    Pose p;
-    p.lean = 6;
-    p.nearArm = {45, 120};
-    p.farArm = {-30, 40};
-    p.nearLeg = {18, -4};
-    p.farLeg = {-16, -10};
-    p.weaponAngle = 168;
-    return p;
-}
-
-Pose swordHighWindUp()
-{
-    Pose p;
-    p.lean = -10;
-    p.nearArm = {150, 200};
-    p.farArm = {20, 60};
-    p.nearLeg = {15, 0};
-    p.farLeg = {-25, -15};
-    p.weaponAngle = 240;
-    return p;
-}
-
-Pose swordHighBladeOut()
-{
-    Pose p;
-    p.lean = 10;
-    p.nearArm = {130, 150};
-    p.farArm = {-60, -90};
-    p.nearLeg = {40, 5};
-    p.farLeg = {-35, -40};
-    p.weaponAngle = 150;
-    return p;
-}
-
-Pose swordHighStrike()
-{
-    Pose p;
-    p.lean = 22;
-    p.nearArm = {95, 85};
-    p.farArm = {-70, -100};
-    p.nearLeg = {55, 0};
-    p.farLeg = {-40, -35};
-    p.weaponAngle = 85;
-    return p;
-}
-
-Pose swordLowWindUp()
-{
-    Pose p;
-    p.lean = 25;
-    p.nearArm = {-40, -60};
-    p.farArm = {-30, -60};
-    p.nearLeg = {40, -5};
-    p.farLeg = {-30, -70};
-    p.weaponAngle = -60;
-    return p;
-}
-
-Pose swordLowBladeOut()  // stepping in, the blade swinging through low at his side
-{
-    Pose p;
-    p.lean = 26;
-    p.nearArm = {24, 34};
-    p.farArm = {-60, -95};
-    p.nearLeg = {55, 0};
-    p.farLeg = {-20, -50};
-    p.weaponAngle = 22;
-    return p;
-}
-
-Pose swordLowStrike()  // the cut at the shins, the tip ending at the hero's front leg
-{
-    Pose p;
-    p.lean = 28;
-    p.nearArm = {48, 40};
-    p.farArm = {-60, -100};
-    p.nearLeg = {62, 0};
-    p.farLeg = {-20, -50};
-    p.weaponAngle = 42;
-    return p;
-}
-
-Pose leanBack(double weaponAngle)  // an enemy's dodge
-{
-    Pose p;
-    p.lean = -30;
-    p.nearArm = {30, 100};
-    p.farArm = {-70, -110};
-    p.nearLeg = {35, 20};
-    p.farLeg = {-12, -45};
-    p.weaponAngle = weaponAngle;
-    return p;
-}
-
-Pose dazed()  // hunched, knees buckling, weapon hanging
-{
-    Pose p;
-    p.lean = 18;
-    p.headTilt = 25;
-    p.nearArm = {-5, 10};
-    p.farArm = {8, -10};
-    p.nearLeg = {8, -12};
-    p.farLeg = {-6, 10};
-    p.weaponAngle = 20;
-    return p;
-}
-
-Pose thrownBack(Vec weaponAt, double weaponAngle)  // an enemy's death: knocked off his feet
-{
-    Pose p;
-    p.lean = -62;
-    p.headTilt = -10;
-    p.nearArm = {150, 165};
-    p.farArm = {125, 150};
-    p.nearLeg = {140, 20};
-    p.farLeg = {120, 10};
-    p.grip = Grip::Dropped;
-    p.droppedAt = weaponAt;
-    p.weaponAngle = weaponAngle;
-    return p;
-}
-
-// ---- Gun enemies: olive, helmeted, rifle in both hands, stored facing left. ----
-
-Pose rifle(double lean, double angle, Vec grip, Limb nearLeg, Limb farLeg, Grip hold = Grip::Rifle)
-{
-    Pose p;
-    p.lean = lean;
-    p.grip = hold;
-    p.weaponAngle = angle;
-    p.gripOffset = grip;
-    p.nearLeg = nearLeg;
-    p.farLeg = farLeg;
-    return p;
-}
-
-const Limb kStanceFront{18, -2}, kStanceBack{-18, -10};
-const Limb kKneelFront{86, 0}, kKneelBack{-8, -92};
-
-Pose gunStandPose() { return rifle(4, 55, {16, 50}, {16, -4}, {-14, -8}); }
-Pose gunCockHigh() { return rifle(-4, 152, {20, 34}, kStanceFront, kStanceBack, Grip::RifleBolt); }
-// Aimed at the hero's chest standing, at his legs kneeling; the recoil pushes him back along
-// the same line, so the streak of the shot stays on its path.
-Pose gunAimHigh() { return rifle(6, 92, {20, 6}, {22, 0}, {-22, -10}); }
-Pose gunRecoilHigh() { return rifle(0, 92, {13, 6}, {22, 0}, {-22, -10}); }
-Pose gunCockLow() { return rifle(8, 152, {20, 34}, kKneelFront, kKneelBack, Grip::RifleBolt); }
-Pose gunAimLow() { return rifle(14, 68, {18, 18}, kKneelFront, kKneelBack); }
-Pose gunRecoilLow() { return rifle(8, 68, {11, 18}, kKneelFront, kKneelBack); }
-Pose gunDodgePose() { return rifle(-30, 130, {12, 30}, {35, 20}, {-12, -45}); }
-Pose gunWalk() { return rifle(8, 60, {14, 46}, {28, 10}, {-26, -40}); }
-
-Pose gunDazed()
-{
-    Pose p = dazed();
-    p.grip = Grip::RifleOneHand;
-    p.gripOffset = {6, 100};
-    p.weaponAngle = 12;
-    return p;
-}
+namespace {
 
 // ---- The table. ----
 
@@ -378,61 +101,67 @@ struct FighterSprite {
 
 std::vector<FighterSprite> fighterTable()
 {
+    using namespace poses;
     const Who H = Who::Hero, S = Who::SwordEnemy, G = Who::GunEnemy;
     const bool right = false, left = true;
+    // clang-format off
+    // The trailing numbers say where the hip lands on screen: the hero's facing right / left,
+    // an enemy's on the right / left side.
+    //   picture          width  height        who  hip x  faces  pose                 effects
     return {
-        // Hero. Comments give where his hip lands facing right / facing left.
-        {&rykeStand, 200, kPoseH, H, 100, right, heroStand(), {}},                  // 512 / 511
-        {&rykeHi_1, 200, kPoseH, H, 100, right, heroHighWindUp(), {}},              // 512 / 511
-        {&rykeHi_2, 400, kPoseH, H, 70, right, heroHighBladeOut(), {}},            // 532 / 491
-        {&rykeHi_3, 420, kPoseH, H, 100, right, heroHighStrike(), {{Fx::Swoosh, 160, 84}}},  // 562 / 481
-        {&rykeLo_1, 300, kPoseH, H, 180, right, heroLowWindUp(), {}},               // 522 / 521
-        {&rykeLo_2, 365, kPoseH, H, 105, right, heroLowBladeOut(), {}},            // 617 / 451
-        {&rykeLo_3, 365, kPoseH, H, 105, right, heroLowStrike(), {{Fx::Swoosh, 100, 58}}},
-        {&rykeHiKick_1, 311, kPoseH, H, 200, right, heroKickChamber({-30, -150}), {}},  // 482 / 542
-        {&rykeHiKick_2, 464, kPoseH, H, 263, right, heroKickOut(-96, 8, 62), {{Fx::KickBurst}}},  // 447 / 577
-        {&rykeLoKick_1, 311, kPoseH, H, 200, right, heroKickChamber({-10, -120}), {}},  // 482 / 542
-        {&rykeLoKick_2, 471, kPoseH, H, 256, right, heroKickOut(-68, 28, 45), {{Fx::KickBurst}}},  // 447 / 576
-        {&rykeCS_1, 200, kPoseH, H, 110, right, heroCarnageCharge(), {{Fx::Aura}}}, // 502 / 541
-        {&rykeCS_2, 480, kPoseH, H, 110, right, heroCarnageRelease(), {{Fx::Beam}}}, // 592 / 431
-        {&rykeDodge, 178, kPoseH, H, 92, right, heroDodge(), {{Fx::SpeedLines}}},    // 604 / 597
-        {&rykePain, 200, kPoseH, H, 100, right, heroPain(), {{Fx::PainBurst}}},     // 512 / 511
-        {&rykeDeath, 350, kHeroDeathH, H, 195, right, heroDead(), {{Fx::XEyes}}},
+        // The hero, stored facing right.
+        {&rykeStand,        200, kPoseH,       H,     100, right, heroGuard,           {}},                              // 512 / 511
+        {&rykeHi_1,         200, kPoseH,       H,     100, right, heroHighWindUp,      {}},                              // 512 / 511
+        {&rykeHi_2,         400, kPoseH,       H,      70, right, heroHighBladeOut,    {}},                              // 532 / 491
+        {&rykeHi_3,         420, kPoseH,       H,     100, right, heroHighStrike,      {{Fx::Swoosh, 160, 84}}},         // 562 / 481
+        {&rykeLo_1,         300, kPoseH,       H,     180, right, heroLowWindUp,       {}},                              // 522 / 521
+        {&rykeLo_2,         365, kPoseH,       H,     105, right, heroLowBladeOut,     {}},                              // 617 / 451
+        {&rykeLo_3,         365, kPoseH,       H,     105, right, heroLowStrike,       {{Fx::Swoosh, 100, 58}}},
+        {&rykeHiKick_1,     311, kPoseH,       H,     200, right, heroHighKickChamber, {}},                              // 482 / 542
+        {&rykeHiKick_2,     464, kPoseH,       H,     263, right, heroHighKickOut,     {{Fx::KickBurst}}},               // 447 / 577
+        {&rykeLoKick_1,     311, kPoseH,       H,     200, right, heroLowKickChamber,  {}},                              // 482 / 542
+        {&rykeLoKick_2,     471, kPoseH,       H,     256, right, heroLowKickOut,      {{Fx::KickBurst}}},               // 447 / 576
+        {&rykeCS_1,         200, kPoseH,       H,     110, right, heroCarnageCharge,   {{Fx::Aura}}},                    // 502 / 541
+        {&rykeCS_2,         480, kPoseH,       H,     110, right, heroCarnageRelease,  {{Fx::Beam}}},                    // 592 / 431
+        {&rykeDodge,        178, kPoseH,       H,      92, right, heroDodge,           {{Fx::SpeedLines}}},              // 604 / 597
+        {&rykePain,         200, kPoseH,       H,     100, right, heroPain,            {{Fx::PainBurst}}},               // 512 / 511
+        {&rykeDeath,        350, kHeroDeathH,  H,     195, right, heroDead,            {{Fx::XEyes}}},
 
         // Sword enemy, right-hand side as stored; the left side mirrors most of these.
-        {&badGuy, 300, kStandH, S, 120, left, swordStand(), {}},                    // 795 / 241
-        {&badSwordHi_1, 200, kPoseH, S, 57, left, swordHighWindUp(), {}},           // 849 / 274
-        {&badSwordHi_2, 400, kPoseH, S, 308, left, swordHighBladeOut(), {}},       // 770 / 253
-        {&badSwordHi_3, 400, kPoseH, S, 308, left, swordHighStrike(), {{Fx::Swoosh, 150, 85}}},
-        {&badSwordLo_1, 350, kPoseH, S, 80, left, swordLowWindUp(), {}},            // 842 / 261
+        {&badGuy,           300, kStandH,      S,     120, left,  swordGuard,          {}},                              // 795 / 241
+        {&badSwordHi_1,     200, kPoseH,       S,      57, left,  swordHighWindUp,     {}},                              // 849 / 274
+        {&badSwordHi_2,     400, kPoseH,       S,     308, left,  swordHighBladeOut,   {}},                              // 770 / 253
+        {&badSwordHi_3,     400, kPoseH,       S,     308, left,  swordHighStrike,     {{Fx::Swoosh, 150, 85}}},
+        {&badSwordLo_1,     350, kPoseH,       S,      80, left,  swordLowWindUp,      {}},                              // 842 / 261
         // The left-hand side draws the low pair 46 px nearer the hero than a mirror of the right
         // would, so they are narrow: the tip then stops between his front shin and his middle.
-        {&badSwordLo_2, 330, kPoseH, S, 224, left, swordLowBladeOut(), {}},        // 706 / 317
-        {&badSwordLo_3, 330, kPoseH, S, 224, left, swordLowStrike(), {{Fx::Swoosh, 25, 42}}},
-        {&badSwordDodge, 260, kPoseH, S, 110, left, leanBack(140), {{Fx::SpeedLines}}},  // 792 / 291
+        {&badSwordLo_2,     330, kPoseH,       S,     224, left,  swordLowBladeOut,    {}},                              // 706 / 317
+        {&badSwordLo_3,     330, kPoseH,       S,     224, left,  swordLowStrike,      {{Fx::Swoosh, 25, 42}}},
+        {&badSwordDodge,    260, kPoseH,       S,     110, left,  swordLeanBack,       {{Fx::SpeedLines}}},              // 792 / 291
         // Staggered forward onto the hero's kick (mirrored as badSwordStun_L at 62).
-        {&badSwordStun_R, 300, kPoseH, S, 85, left, dazed(), {{Fx::Stars}, {Fx::SwirlEyes}}},  // 767 / 276
+        {&badSwordStun_R,   300, kPoseH,       S,      85, left,  swordDazed,          {{Fx::Stars}, {Fx::SwirlEyes}}},  // 767 / 276
         // Thrown back: hip at x 852 (right) / 211 (left) on the first of the five steps.
-        {&badGuyDeath_1, 240, kEnemyDeathH, S, 100, left, thrownBack({70, -150}, 200), {{Fx::XEyes}}},
+        {&badGuyDeath_1,    240, kEnemyDeathH, S,     100, left,  swordDead,           {{Fx::XEyes}}},
 
         // Gun enemy.
-        {&gunStand, 300, kStandH, G, 130, left, gunStandPose(), {}},                // 805 / 231
+        {&gunStand,         300, kStandH,      G,     130, left,  gunGuard,            {}},                              // 805 / 231
         // He shoots from his standing place at 675 / 62, which leaves the hero 110 px beyond the
         // picture's near edge: he steps back (hip 865 / 191) so the flash and the streak of the
         // shot have room, and the streak runs out of the picture's edge straight at the hero.
-        {&gunHi_1, 320, kPoseH, G, 190, left, gunCockHigh(), {{Fx::Clicks}}},
-        {&gunHi_2, 320, kPoseH, G, 190, left, gunAimHigh(), {{Fx::Tracer}, {Fx::MuzzleFlash, 34}}},
-        {&gunHi_3, 320, kPoseH, G, 190, left, gunRecoilHigh(), {{Fx::Tracer}, {Fx::Smoke}, {Fx::MuzzleFlash, 16}}},
-        {&gunLo_1, 320, kPoseH, G, 190, left, gunCockLow(), {{Fx::Clicks}}},
-        {&gunLo_2, 320, kPoseH, G, 190, left, gunAimLow(), {{Fx::Tracer}, {Fx::MuzzleFlash, 34}}},
-        {&gunLo_3, 320, kPoseH, G, 190, left, gunRecoilLow(), {{Fx::Tracer}, {Fx::Smoke}, {Fx::MuzzleFlash, 16}}},
-        {&gunDodge, 260, kPoseH, G, 110, left, gunDodgePose(), {{Fx::SpeedLines}}},  // 792 / 291
-        {&gunStun_R, 300, kPoseH, G, 92, left, gunDazed(), {{Fx::Stars}, {Fx::SwirlEyes}}},  // 764 / 269
+        {&gunHi_1,          320, kPoseH,       G,     190, left,  gunCockHigh,         {{Fx::Clicks}}},
+        {&gunHi_2,          320, kPoseH,       G,     190, left,  gunAimHigh,          {{Fx::Tracer}, {Fx::MuzzleFlash, 34}}},
+        {&gunHi_3,          320, kPoseH,       G,     190, left,  gunRecoilHigh,       {{Fx::Tracer}, {Fx::Smoke}, {Fx::MuzzleFlash, 16}}},
+        {&gunLo_1,          320, kPoseH,       G,     190, left,  gunCockLow,          {{Fx::Clicks}}},
+        {&gunLo_2,          320, kPoseH,       G,     190, left,  gunAimLow,           {{Fx::Tracer}, {Fx::MuzzleFlash, 34}}},
+        {&gunLo_3,          320, kPoseH,       G,     190, left,  gunRecoilLow,        {{Fx::Tracer}, {Fx::Smoke}, {Fx::MuzzleFlash, 16}}},
+        {&gunDodge,         260, kPoseH,       G,     110, left,  gunLeanBack,         {{Fx::SpeedLines}}},              // 792 / 291
+        {&gunStun_R,        300, kPoseH,       G,      92, left,  gunDazed,            {{Fx::Stars}, {Fx::SwirlEyes}}},  // 764 / 269
         // Walking in: the right-hand one grows from x 832, the left-hand one from x -140.
-        {&gunMove_R, 300, kPoseH, G, 130, left, gunWalk(), {}},
-        {&gunMove_L, 410, kPoseH, G, 280, right, gunWalk(), {}},
-        {&gunDeath_1, 240, kEnemyDeathH, G, 100, left, thrownBack({40, -150}, 230), {{Fx::XEyes}}},
+        {&gunMove_R,        300, kPoseH,       G,     130, left,  gunWalk,             {}},
+        {&gunMove_L,        410, kPoseH,       G,     280, right, gunWalk,             {}},
+        {&gunDeath_1,       240, kEnemyDeathH, G,     100, left,  gunDead,             {{Fx::XEyes}}},
     };
+    // clang-format on
 }
 
 PictureRecipe recipeFor(const FighterSprite& f)
@@ -465,9 +194,3 @@ std::vector<PictureRecipe> fighterPictures()
     out.push_back(mirrorFor(&gunStun_L, &gunStun_R, 300, kPoseH));
     return out;
 }
-
-namespace poses {
-Pose heroGuard() { return heroStand(); }
-Pose swordGuard() { return swordStand(); }
-Pose gunGuard() { return gunStandPose(); }
-}  // namespace poses

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "detmath.h"
 
@@ -19,20 +20,23 @@ constexpr Rgb kSteel{206, 214, 228}, kSteelShine{250, 252, 255};
 constexpr Rgb kWood{126, 82, 42}, kGunMetal{58, 62, 70}, kGripLeather{86, 56, 34};
 
 struct Palette {
+    Who who;
     Rgb limb, limbFar, torso, head, trim;
 };
 
-Palette paletteOf(Who who)
+// clang-format off
+//   who              limb            far limb        torso            head          trim
+const Palette kPalettes[] = {
+    {Who::Hero,       {44, 98, 222},  {30, 66, 158},  {242, 244, 250}, kSkin,        {36, 84, 205}},    // white gi, blue belt and headband
+    {Who::SwordEnemy, {208, 40, 34},  {146, 26, 24},  {118, 20, 22},   {74, 12, 14}, {150, 150, 160}},  // dark red hood and tunic
+    {Who::GunEnemy,   {122, 138, 52}, {86, 98, 36},   {62, 88, 42},    kSkin,        {92, 108, 46}},    // green fatigues, olive helmet
+};
+// clang-format on
+
+const Palette& paletteOf(Who who)
 {
-    switch (who) {
-    case Who::Hero:  // blue limbs, white gi, blue belt and headband
-        return {{44, 98, 222}, {30, 66, 158}, {242, 244, 250}, kSkin, {36, 84, 205}};
-    case Who::SwordEnemy:  // red limbs, dark red hood and tunic
-        return {{208, 40, 34}, {146, 26, 24}, {118, 20, 22}, {74, 12, 14}, {150, 150, 160}};
-    case Who::GunEnemy:  // olive limbs, green fatigues, olive helmet
-        return {{122, 138, 52}, {86, 98, 36}, {62, 88, 42}, kSkin, {92, 108, 46}};
-    }
-    return {};
+    return *std::find_if(std::begin(kPalettes), std::end(kPalettes),
+                         [who](const Palette& p) { return p.who == who; });
 }
 
 Vec dir(double degrees) { return {det::sinDeg(degrees), det::cosDeg(degrees)}; }
@@ -397,7 +401,7 @@ struct Figure {
 
 Figure buildFigure(Who who, const Pose& p, const std::vector<Effect>& fx, Skeleton& s)
 {
-    const Palette pal = paletteOf(who);
+    const Palette& pal = paletteOf(who);
     s = buildSkeleton(p, who);
     Figure f;
     addBackEffects(f.back, s, who, fx);
@@ -512,8 +516,8 @@ void drawFigure(Canvas& canvas, Who who, const Pose& pose, Placement place,
     Skeleton s;
     const Figure f = buildFigure(who, pose, effects, s);
     const Box box = bodyBox(f);
-    // The lowest point of the body rests on the bottom edge of the picture (or lift above it).
-    const Transform t{{place.hipX, canvas.height() - pose.lift - box.y1}, place.facesLeft ? -1.0 : 1.0, 1.0};
+    // The lowest point of the body rests on the bottom edge of the picture.
+    const Transform t{{place.hipX, canvas.height() - box.y1}, place.facesLeft ? -1.0 : 1.0, 1.0};
     const double left = place.facesLeft ? t.origin.x - box.x1 : t.origin.x + box.x0;
     const double right = place.facesLeft ? t.origin.x - box.x0 : t.origin.x + box.x1;
     const double top = t.origin.y + box.y0;

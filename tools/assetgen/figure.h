@@ -45,15 +45,14 @@ struct Effect {
     double a = 0, b = 0;
 };
 
+// One row of the pose table (fighters.cpp).
 struct Pose {
-    double lean = 0, headTilt = 0;
-    Limb nearArm{30, 60}, farArm{-20, 20};
-    Limb nearLeg{15, 0}, farLeg{-15, -5};
-    Grip grip = Grip::Sword;
-    double weaponAngle = 160;
+    double lean, headTilt;
+    Limb nearArm, farArm, nearLeg, farLeg;
+    Grip grip;
+    double weaponAngle;
     Vec gripOffset{0, 0};  // rifle grip relative to the shoulder
     Vec droppedAt{0, 0};   // loose weapon's grip relative to the hip
-    double lift = 0;       // height of the lowest point above the picture's bottom
 };
 
 // Where and how a figure goes into its picture.

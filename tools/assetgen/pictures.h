@@ -37,7 +37,5 @@ std::vector<PictureRecipe> sceneryPictures();
 
 // Guard stances shared by the fighters' sprites and the title screen's silhouettes.
 namespace poses {
-Pose heroGuard();
-Pose swordGuard();
-Pose gunGuard();
+extern const Pose heroGuard, swordGuard, gunGuard;
 }  // namespace poses

@@ -114,9 +114,9 @@ void paintTitle(Canvas& c, FitReport&)
     c.disc({512, 360}, 196, {206, 48, 34});
     // Three silhouettes against the sun: sword enemy, the hero, gun enemy.
     const Rgb shade{10, 4, 8};
-    drawSilhouette(c, Who::SwordEnemy, poses::swordGuard(), {250, false}, 602, 0.95, shade);
-    drawSilhouette(c, Who::Hero, poses::heroGuard(), {512, false}, 602, 1.05, shade);
-    drawSilhouette(c, Who::GunEnemy, poses::gunGuard(), {790, true}, 602, 0.95, shade);
+    drawSilhouette(c, Who::SwordEnemy, poses::swordGuard, {250, false}, 602, 0.95, shade);
+    drawSilhouette(c, Who::Hero, poses::heroGuard, {512, false}, 602, 1.05, shade);
+    drawSilhouette(c, Who::GunEnemy, poses::gunGuard, {790, true}, 602, 0.95, shade);
     c.rect(0, 600, kScreenW, 606, {60, 12, 14});
     const std::string title = "RYKE";
     const double scale = 18;
@@ -302,12 +302,15 @@ void paintVictory(Canvas& c, FitReport&)
 
 std::vector<PictureRecipe> sceneryPictures()
 {
+    // clang-format off
+    //   picture       width     height    masked  grounded  paint              mirror of  mask probes
     return {
-        {&background, kScreenW, kScreenH, false, false, paintBackground},
-        {&enterScreen, kScreenW, kScreenH, false, false, paintTitle},
+        {&background,  kScreenW, kScreenH, false,  false,    paintBackground},
+        {&enterScreen, kScreenW, kScreenH, false,  false,    paintTitle},
         // The panels touch the screen's edges; each has one slanted end over the backdrop.
-        {&int_life, 300, 56, true, false, paintLifePanel, nullptr, {{299, 55}}},
-        {&int_carm, 374, 56, true, false, paintCarnagePanel, nullptr, {{0, 0}}},
-        {&w00t, 560, 200, true, false, paintVictory, nullptr, corners(560, 200)},
+        {&int_life,    300,      56,       true,   false,    paintLifePanel,    nullptr,   {{299, 55}}},
+        {&int_carm,    374,      56,       true,   false,    paintCarnagePanel, nullptr,   {{0, 0}}},
+        {&w00t,        560,      200,      true,   false,    paintVictory,      nullptr,   corners(560, 200)},
     };
+    // clang-format on
 }

@@ -375,6 +375,7 @@ constexpr double kCueDb = -18, kBlastDb = -16, kSmallDb = -21, kBedDb = -27;
 
 std::vector<SoundRecipe> soundRecipes()
 {
+    //   sample         loops  vol  heard   synthesis
     return {
         {&prepareToDie, false, 255, kCueDb, makePrepareToDie},
         {&bg_beat, true, 255, kBedDb, makeBeat},

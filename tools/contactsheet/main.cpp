@@ -10,6 +10,7 @@
 
 #define ALLEGRO_NO_MAGIC_MAIN
 #include <allegro.h>
+#include <loadpng.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -20,7 +21,6 @@
 #include <string>
 
 #include "cells.h"
-#include "png.h"
 #include "screen/paint.h"
 #include "shell/assets.h"
 #include "shell/shell.h"
@@ -34,37 +34,31 @@ constexpr int kFrameW = 1024, kFrameH = 768;
 constexpr int kCellW = kFrameW / kShrink, kCellH = kFrameH / kShrink;
 
 struct Colour {
-    uint8_t r, g, b;
+    int r, g, b;
 };
 constexpr Colour kPaper{34, 34, 42}, kTitleBar{70, 58, 96}, kText{240, 240, 240};
 
-// The library's 8 x 8 font, `scale` pixels a font pixel, read back from an 8-bit scratch bitmap.
-void print(RgbImage& img, const std::string& s, int x, int y, int scale, Colour c)
+// The sheet is 24-bit: that is what the PNG writer saves as plain RGB.
+int colourOf(Colour c) { return makecol24(c.r, c.g, c.b); }
+
+// The library's 8 x 8 font, `scale` pixels a font pixel.
+void print(BITMAP* sheet, const std::string& s, int x, int y, int scale, Colour c)
 {
-    BITMAP* glyphs = create_bitmap_ex(8, text_length(font, s.c_str()), text_height(font));
-    clear_to_color(glyphs, 0);
-    textout_ex(glyphs, font, s.c_str(), 0, 0, 1, 0);
-    for (int j = 0; j < glyphs->h * scale; ++j)
-        for (int i = 0; i < glyphs->w * scale; ++i)
-            if (getpixel(glyphs, i / scale, j / scale) == 1 && x + i < img.width && y + j < img.height) {
-                uint8_t* p = img.at(x + i, y + j);
-                p[0] = c.r, p[1] = c.g, p[2] = c.b;
-            }
+    BITMAP* glyphs = create_bitmap_ex(24, text_length(font, s.c_str()), text_height(font));
+    clear_to_color(glyphs, bitmap_mask_color(glyphs));
+    textout_ex(glyphs, font, s.c_str(), 0, 0, colourOf(c), -1);
+    masked_stretch_blit(glyphs, sheet, 0, 0, glyphs->w, glyphs->h, x, y, glyphs->w * scale, glyphs->h * scale);
     destroy_bitmap(glyphs);
 }
 
-void fill(RgbImage& img, int x0, int y0, int w, int h, Colour c)
+void fill(BITMAP* sheet, int x0, int y0, int w, int h, Colour c)
 {
-    for (int y = y0; y < y0 + h; ++y)
-        for (int x = x0; x < x0 + w; ++x) {
-            uint8_t* p = img.at(x, y);
-            p[0] = c.r, p[1] = c.g, p[2] = c.b;
-        }
+    rectfill(sheet, x0, y0, x0 + w - 1, y0 + h - 1, colourOf(c));
 }
 
 // The screen averaged over kShrink x kShrink blocks. Channels are read with getr32 and friends:
 // without a display driver the 32-bit layout is not the one a window would use.
-void shrinkInto(RgbImage& img, int x0, int y0)
+void shrinkInto(BITMAP* sheet, int x0, int y0)
 {
     for (int y = 0; y < kCellH; ++y)
         for (int x = 0; x < kCellW; ++x) {
@@ -75,24 +69,19 @@ void shrinkInto(RgbImage& img, int x0, int y0)
                     r += getr32(c), g += getg32(c), b += getb32(c);
                 }
             const int n = kShrink * kShrink;
-            uint8_t* p = img.at(x0 + x, y0 + y);
-            p[0] = static_cast<uint8_t>((r + n / 2) / n);
-            p[1] = static_cast<uint8_t>((g + n / 2) / n);
-            p[2] = static_cast<uint8_t>((b + n / 2) / n);
+            putpixel(sheet, x0 + x, y0 + y, makecol24((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n));
         }
 }
 
-RgbImage fullFrame()
+// The screen at full size, converted to 24 bits: a 32-bit bitmap would be saved with an alpha
+// channel, and the library leaves that channel zero.
+bool saveFullFrame(const std::string& path)
 {
-    RgbImage img(kFrameW, kFrameH);
-    for (int y = 0; y < kFrameH; ++y)
-        for (int x = 0; x < kFrameW; ++x) {
-            const int c = _getpixel32(screen, x, y);
-            uint8_t* p = img.at(x, y);
-            p[0] = static_cast<uint8_t>(getr32(c)), p[1] = static_cast<uint8_t>(getg32(c)),
-            p[2] = static_cast<uint8_t>(getb32(c));
-        }
-    return img;
+    BITMAP* frame = create_bitmap_ex(24, kFrameW, kFrameH);
+    blit(screen, frame, 0, 0, 0, 0, kFrameW, kFrameH);
+    const bool saved = save_png(path.c_str(), frame, nullptr) == 0;
+    destroy_bitmap(frame);
+    return saved;
 }
 
 int rowsOf(const Group& g) { return (static_cast<int>(g.cells.size()) + kColumns - 1) / kColumns; }
@@ -141,7 +130,7 @@ int main(int argc, char** argv)
     for (const Group& g : groups)
         height += kTitleH + rowsOf(g) * (kCaptionH + kCellH + kGap);
     const int width = 2 * kMargin + kColumns * kCellW + (kColumns - 1) * kGap;
-    RgbImage sheet(width, height);
+    BITMAP* sheet = create_bitmap_ex(24, width, height);
     fill(sheet, 0, 0, width, height, kPaper);
 
     // The bout's fresh fighters, built once; every cell copies them into the lines anew.
@@ -169,7 +158,10 @@ int main(int argc, char** argv)
                 char name[96];
                 std::snprintf(name, sizeof name, "%03d_%s_%s_%s_%d", frameNo, whoName(cell.who),
                               sideName(cell.side), cell.state, cell.e);
-                writePng(framesDir + "/" + name + ".png", fullFrame());
+                if (!saveFullFrame(framesDir + "/" + name + ".png")) {
+                    std::fprintf(stderr, "contactsheet: cannot write %s/%s.png\n", framesDir.c_str(), name);
+                    return 1;
+                }
                 std::fprintf(index, "%s\n", name);
                 for (const PaintRecord& p : paints)
                     std::fprintf(index, "    %-28s x %4d  y %4d  %4d x %3d%s\n", names.at(p.sprite).c_str(), p.x,
@@ -182,7 +174,9 @@ int main(int argc, char** argv)
     paintLog = nullptr;
     if (index)
         std::fclose(index);
-    if (!writePng(out, sheet)) {
+    const bool saved = save_png(out.c_str(), sheet, nullptr) == 0;
+    destroy_bitmap(sheet);
+    if (!saved) {
         std::fprintf(stderr, "contactsheet: cannot write %s\n", out.c_str());
         return 1;
     }
