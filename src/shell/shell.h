@@ -22,9 +22,6 @@ extern std::atomic<int> g_hSecCounter;
 // The one frame clock.
 extern CTimer timer;
 
-// When set (by a test), every sound cue is appended to it as well as played.
-extern std::vector<CueRecord>* cueLog;
-
 // Sounds, loaded once at start-up.
 extern SAMPLE *prepareToDie, *bg_beat, *evadeFX, *gruntFX, *gunCockFX, *gunShotFX, *gunShot_2FX,
     *swordClashFX, *rykeDeathFX, *carnageShotFX, *enemyDeathFX, *enemyDeath_2FX;

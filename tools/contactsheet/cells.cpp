@@ -1,8 +1,7 @@
 #include "cells.h"
 
-#include <cstdlib>
-
 #include "encounter/lines.h"
+#include "replay/runner.h"
 #include "fighters/player.h"
 #include "screen/frame.h"
 #include "shell/shell.h"
@@ -93,13 +92,9 @@ void engage(Side side, int i)
 }
 
 // A bout as it starts, everyone in view stamped now so no one attacks on his own.
-void freshBout(const EnemyPools& pools)
+void freshCell()
 {
-    g_hSecCounter.store(0);
-    std::srand(1);
-    ryke = player();
-    startBout();
-    fillLines(pools);
+    freshBout();
     g_hSecCounter.store(kThen);
     for (enemy* e : {currentEnemyRight, currentEnemyLeft, enemyOnDeck_R, enemyOnDeck_L})
         e->stateTime = kThen;
@@ -145,9 +140,9 @@ std::string caption(const Cell& cell)
     return std::string(cell.state) + " e=" + std::to_string(cell.e);
 }
 
-void composeCell(const Cell& cell, const EnemyPools& pools)
+void composeCell(const Cell& cell)
 {
-    freshBout(pools);
+    freshCell();
     if (cell.who == Subject::Hero) {
         face(cell.side);
         ryke.attackState = cell.state;

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "shell/game.h"
 
 enum class Subject { Hero, Sword, Gun };
 enum class Side { Right, Left };
@@ -33,4 +32,4 @@ std::string caption(const Cell& cell);
 
 // Starts a fresh bout from the pools, puts the cell's fighter into its state e hundredths ago
 // and composes that frame through the game's animate() into `screen`.
-void composeCell(const Cell& cell, const EnemyPools& pools);
+void composeCell(const Cell& cell);

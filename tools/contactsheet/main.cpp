@@ -12,16 +12,14 @@
 #include <allegro.h>
 #include <loadpng.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <string>
 
 #include "cells.h"
-#include "screen/paint.h"
+#include "replay/runner.h"
 #include "shell/assets.h"
 #include "shell/shell.h"
 
@@ -108,15 +106,9 @@ int main(int argc, char** argv)
     const std::string out = argv[1];
     const std::string framesDir = argc == 3 ? argv[2] : "";
     // No display: memory bitmaps only, and no timer (the hundredths are set by hand).
-    if (install_allegro(SYSTEM_NONE, &errno, std::atexit) != 0) {
-        std::fprintf(stderr, "contactsheet: cannot start the library: %s\n", allegro_error);
-        return 1;
-    }
-    set_color_depth(32);
-    screen = create_bitmap(kFrameW, kFrameH);
-    const std::vector<std::string> missing = loadAssets();
-    if (!missing.empty()) {
-        std::fprintf(stderr, "contactsheet: %s did not load; run from the repository root\n", missing.front().c_str());
+    std::string error;
+    if (!startHeadless(error)) {
+        std::fprintf(stderr, "contactsheet: %s\n", error.c_str());
         return 1;
     }
     std::FILE* index = nullptr;
@@ -133,11 +125,7 @@ int main(int argc, char** argv)
     BITMAP* sheet = create_bitmap_ex(24, width, height);
     fill(sheet, 0, 0, width, height, kPaper);
 
-    // The bout's fresh fighters, built once; every cell copies them into the lines anew.
-    const auto pools = std::make_unique<EnemyPools>();
     const auto names = pictureNames();
-    std::vector<PaintRecord> paints;
-    paintLog = &paints;
     int y = kMargin;
     int frameNo = 0;
     for (const Group& g : groups) {
@@ -149,8 +137,7 @@ int main(int argc, char** argv)
             const int col = static_cast<int>(k) % kColumns;
             const int top = y + static_cast<int>(k) / kColumns * (kCaptionH + kCellH + kGap);
             const int left = kMargin + col * (kCellW + kGap);
-            paints.clear();
-            composeCell(cell, *pools);
+            composeCell(cell);
             print(sheet, std::string(sideName(cell.side)) + " " + caption(cell), left + 1, top + 2, 1,
                   kText);
             shrinkInto(sheet, left, top + kCaptionH);
@@ -163,15 +150,14 @@ int main(int argc, char** argv)
                     return 1;
                 }
                 std::fprintf(index, "%s\n", name);
-                for (const PaintRecord& p : paints)
+                for (const DrawCall& p : drawCalls)
                     std::fprintf(index, "    %-28s x %4d  y %4d  %4d x %3d%s\n", names.at(p.sprite).c_str(), p.x,
-                                 p.y, p.w, p.h, p.mirrored ? "  mirrored" : "");
+                                 p.y, p.w, p.h, p.mirrored() ? "  mirrored" : "");
             }
             ++frameNo;
         }
         y += rowsOf(g) * (kCaptionH + kCellH + kGap);
     }
-    paintLog = nullptr;
     if (index)
         std::fclose(index);
     const bool saved = save_png(out.c_str(), sheet, nullptr) == 0;
