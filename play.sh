@@ -4,6 +4,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/need_packages.sh
 
+# Say so before spending minutes on packages and a build that could not be shown.
+if [[ -z ${DISPLAY:-} ]]; then
+    echo "ryke needs a display: run it from a desktop session (DISPLAY is not set)." >&2
+    exit 1
+fi
+
 PACKAGES=(build-essential cmake pkg-config liballegro4-dev)
 
 need_packages "${PACKAGES[@]}"

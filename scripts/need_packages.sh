@@ -8,8 +8,8 @@ need_packages() {
     done
     ((${#missing[@]} == 0)) && return 0
     if ((EUID != 0)); then
-        echo "Missing packages. Run as root, then try again:" >&2
-        echo "  apt-get install -y ${missing[*]}" >&2
+        echo "Missing packages. Install them as root, then try again:" >&2
+        echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
         exit 1
     fi
     export DEBIAN_FRONTEND=noninteractive
