@@ -31,11 +31,12 @@ TEST_F(Lines, ABoutStartsWithAlternatingKindsAndShrinkingDelays)
 {
     const char* rightKinds[] = {"standard_gun", "standard_sword", "standard_gun", "standard_sword"};
     const char* leftKinds[] = {"standard_sword", "standard_gun", "standard_sword", "standard_gun"};
+    const int delays[] = {150, 140, 130, 120};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(rightKinds[i], enemies_R[i].enemyType) << i;
         EXPECT_EQ(leftKinds[i], enemies_L[i].enemyType) << i;
-        EXPECT_EQ(150 - 10 * i, enemies_R[i].attackDelay);
-        EXPECT_EQ(150 - 10 * i, enemies_L[i].attackDelay);
+        EXPECT_EQ(delays[i], enemies_R[i].attackDelay);
+        EXPECT_EQ(delays[i], enemies_L[i].attackDelay);
     }
     EXPECT_EQ(30, enemies_R[12].attackDelay);
     for (int i = 13; i < 100; ++i) {
