@@ -11,7 +11,6 @@
 #include "encounter/lines.h"
 #include "fighters/player.h"
 #include "shell/assets.h"
-#include "shell/shell.h"
 #include "support/headless.h"
 
 namespace {

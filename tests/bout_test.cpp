@@ -5,7 +5,9 @@
 #include "encounter/lines.h"
 #include "fighters/player.h"
 #include "shell/game.h"
-#include "shell/shell.h"
+#include "shell/assets.h"
+#include "shell/quit.h"
+#include "shell/timer.h"
 #include "support/headless.h"
 
 namespace {

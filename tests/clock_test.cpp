@@ -4,7 +4,9 @@
 #include <cstdlib>
 #include <thread>
 
-#include "shell/shell.h"
+#include <allegro.h>
+
+#include "shell/timer.h"
 
 // The timer thread raises both counters while the game thread consumes logic ticks and reads
 // the hundredths; every increment must survive the race (and ThreadSanitizer must stay quiet).

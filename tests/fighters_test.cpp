@@ -4,7 +4,7 @@
 
 #include "encounter/lines.h"
 #include "fighters/player.h"
-#include "shell/shell.h"
+#include "shell/assets.h"
 #include "support/headless.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "fighters/player.h"
 #include "screen/frame.h"
-#include "shell/shell.h"
+#include "shell/assets.h"
 #include "support/headless.h"
 
 namespace {

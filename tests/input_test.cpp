@@ -5,7 +5,8 @@
 #include "controls/input.h"
 #include "encounter/lines.h"
 #include "fighters/player.h"
-#include "shell/shell.h"
+#include "shell/quit.h"
+#include "shell/timer.h"
 #include "support/headless.h"
 
 namespace {

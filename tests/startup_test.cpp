@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "shell/assets.h"
-#include "shell/shell.h"
+#include "shell/assets.h"
 #include "support/headless.h"
 
 namespace {

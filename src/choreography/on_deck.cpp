@@ -2,6 +2,7 @@
 #include "choreography/timeline.h"
 #include "encounter/lines.h"
 #include "screen/paint.h"
+#include "shell/assets.h"
 
 // A waiting enemy is drawn at three quarters of the sword fighter's size, whatever its kind.
 static void showOnDeck(enemy* onDeck, BITMAP* sword, BITMAP* gun, int x)

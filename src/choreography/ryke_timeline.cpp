@@ -1,6 +1,7 @@
 #include "choreography/choreography.h"
 #include "choreography/timeline.h"
 #include "encounter/lines.h"
+#include "shell/assets.h"
 #include "fighters/player.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #include "choreography/choreography.h"
 #include "choreography/enemy_windows.h"
 #include "encounter/lines.h"
+#include "shell/assets.h"
 
 using namespace enemy_windows;
 

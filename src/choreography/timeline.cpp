@@ -1,7 +1,9 @@
 #include "choreography/timeline.h"
 
 #include "screen/paint.h"
+#include "shell/assets.h"
 #include "shell/cue.h"
+#include "shell/timer.h"
 
 // The hero's stand picture fixes the stand origin across and down alike: its width serves for both.
 int standX() { return (screen->w - rykeStand->w) / 2; }

@@ -8,7 +8,6 @@
 
 #include "fighters/character.h"
 #include "fighters/parry.h"
-#include "shell/shell.h"
 
 // Where a place is measured from.
 enum class From {

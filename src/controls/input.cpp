@@ -1,9 +1,10 @@
 #include "controls/input.h"
 
+#include <allegro.h>
+
 #include "encounter/lines.h"
 #include "fighters/player.h"
-#include "shell/game.h"
-#include "shell/shell.h"
+#include "shell/quit.h"
 
 bool holding = false;
 

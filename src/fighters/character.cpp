@@ -1,7 +1,8 @@
 #include "fighters/character.h"
 
+#include "shell/assets.h"
 #include "shell/cue.h"
-#include "shell/shell.h"
+#include "shell/timer.h"
 
 void character::stamp() { stateTime = hundredthsNow(); }
 

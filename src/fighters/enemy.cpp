@@ -3,8 +3,9 @@
 #include <cstdlib>
 
 #include "fighters/player.h"
+#include "shell/assets.h"
 #include "shell/cue.h"
-#include "shell/shell.h"
+#include "shell/timer.h"
 
 // What tells the two kinds apart; chances are 1 in n, times in hundredths.
 struct EnemyKind {

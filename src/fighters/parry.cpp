@@ -2,8 +2,8 @@
 
 #include "encounter/lines.h"
 #include "fighters/player.h"
+#include "shell/assets.h"
 #include "shell/cue.h"
-#include "shell/shell.h"
 
 void checkForParry(std::string attack)
 {

@@ -1,8 +1,8 @@
 #include "fighters/player.h"
 
 #include "encounter/lines.h"
+#include "shell/assets.h"
 #include "shell/cue.h"
-#include "shell/shell.h"
 
 player::player()
 {

@@ -1,6 +1,6 @@
 #include "screen/paint.h"
 
-#include "shell/shell.h"
+#include "shell/assets.h"
 
 void paintSprite(BITMAP* sprite, int x, int y, bool mirrored)
 {

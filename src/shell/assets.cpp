@@ -1,6 +1,5 @@
 #include "shell/assets.h"
 
-#include "shell/shell.h"
 
 SAMPLE *prepareToDie, *bg_beat, *evadeFX, *gruntFX, *gunCockFX, *gunShotFX, *gunShot_2FX,
     *swordClashFX, *rykeDeathFX, *carnageShotFX, *enemyDeathFX, *enemyDeath_2FX;

@@ -5,12 +5,10 @@
 #include "controls/input.h"
 #include "fighters/player.h"
 #include "screen/frame.h"
+#include "shell/assets.h"
 #include "shell/cue.h"
-#include "shell/shell.h"
-
-int gameOn = 1;
-int gameLoop = 1;
-std::atomic<bool> closeRequested{false};
+#include "shell/quit.h"
+#include "shell/timer.h"
 
 // The player is built before both lines and destroyed after them, so the three live in this
 // one file, in this order.
@@ -20,8 +18,6 @@ enemy enemies_L[lineLength];
 
 // A bout's player dies, then the bout goes on this long before the title comes back.
 constexpr int deathLinger = 300;
-
-bool quitRequested() { return key[KEY_ESC] || closeRequested.load(); }
 
 void titleScreen()
 {

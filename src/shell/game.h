@@ -12,8 +12,6 @@ struct EnemyPools {
     standardGun gunLeft[lineLength];
 };
 
-// ESC is down or the window's close button was pressed.
-bool quitRequested();
 // Shows the title until ENTER (returns with gameLoop set) or ESC / the close button (clears gameLoop).
 void titleScreen();
 // Resets the player and the counters for a new bout (everything before the lines are filled).

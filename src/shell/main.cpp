@@ -1,5 +1,5 @@
 #include "shell/game.h"
-#include "shell/shell.h"
+#include <allegro.h>
 #include "shell/startup.h"
 
 int main()

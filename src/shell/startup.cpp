@@ -4,7 +4,8 @@
 #include <string>
 
 #include "shell/assets.h"
-#include "shell/shell.h"
+#include "shell/quit.h"
+#include "shell/timer.h"
 
 static void onCloseButton() { closeRequested.store(true); }
 

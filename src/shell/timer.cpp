@@ -1,6 +1,6 @@
 #include "shell/timer.h"
 
-#include "shell/shell.h"
+#include <allegro.h>
 
 // The counters are touched by the timer thread, so they are atomics; relaxed ordering is
 // enough because nothing else is published through them.

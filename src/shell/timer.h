@@ -1,7 +1,9 @@
 #pragma once
 
-// The frame clock. Two timer callbacks raise the counters declared in shell.h;
-// the game thread only reads the hundredths and tests and lowers the logic ticks.
+#include <atomic>
+
+// The frame clock. Two timer callbacks raise the counters; the game thread only reads the
+// hundredths and tests and lowers the logic ticks.
 class CTimer {
 public:
     // Installs both callbacks (35 logic ticks and 100 hundredths a second) and zeroes the counters.
@@ -20,3 +22,10 @@ void HSecCounterUpdate();
 
 // The hundredths counter as a plain number, read afresh at every call.
 int hundredthsNow();
+
+// Logic ticks counted and not yet consumed (raised 35 times a second on the timer thread).
+extern std::atomic<int> g_counter;
+// Hundredths of a second since the clock started: every time stamp is a value of it.
+extern std::atomic<int> g_hSecCounter;
+// The one frame clock.
+extern CTimer timer;

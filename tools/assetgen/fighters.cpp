@@ -11,7 +11,7 @@
 // picture at y 284 instead of 234, so for that one frame the enemy stands 50 px low.
 
 #include "pictures.h"
-#include "shell/shell.h"
+#include "shell/assets.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "detmath.h"
 #include "pictures.h"
-#include "shell/shell.h"
+#include "shell/assets.h"
 
 namespace {
 

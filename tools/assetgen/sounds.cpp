@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "shell/shell.h"
+#include "shell/assets.h"
 #include "synth.h"
 
 using namespace synth;

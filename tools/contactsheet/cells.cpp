@@ -4,7 +4,7 @@
 #include "replay/runner.h"
 #include "fighters/player.h"
 #include "screen/frame.h"
-#include "shell/shell.h"
+#include "shell/timer.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "cells.h"
 #include "replay/runner.h"
 #include "shell/assets.h"
-#include "shell/shell.h"
+#include "shell/assets.h"
 
 namespace {
 

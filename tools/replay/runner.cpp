@@ -12,7 +12,8 @@
 #include "fighters/player.h"
 #include "shell/assets.h"
 #include "shell/game.h"
-#include "shell/shell.h"
+#include "shell/quit.h"
+#include "shell/timer.h"
 
 bool startHeadless(std::string& error)
 {

@@ -1,0 +1,9 @@
+#include "shell/quit.h"
+
+#include <allegro.h>
+
+int gameOn = 1;
+int gameLoop = 1;
+std::atomic<bool> closeRequested{false};
+
+bool quitRequested() { return key[KEY_ESC] || closeRequested.load(); }

@@ -1,0 +1,15 @@
+#pragma once
+// How the program is told to stop: the run flags of the title loop and the bout, and the
+// requests that clear them (ESC, the window's close button).
+
+#include <atomic>
+
+// The current bout runs while this is non-zero.
+extern int gameOn;
+// The program (title screen and bouts) runs while this is non-zero.
+extern int gameLoop;
+// Set by the window's close button, on the library's event thread; honoured like ESC.
+extern std::atomic<bool> closeRequested;
+
+// ESC is down or the window's close button was pressed.
+bool quitRequested();
