@@ -22,6 +22,7 @@ constexpr int ownParryAfter = 7;  // ... his parry meets the blade this long aft
 constexpr int ownKickAfter = 20;  // ... his kick lands this long after ...
 constexpr int ownKickEnds = 30;   // ... and stops reaching this long after
 constexpr int lowLife = 40;
+constexpr int emptyFor = 20; // a line showing nobody this long has nobody left
 
 const Swing* swingOf(const Figure& f)
 {
@@ -123,7 +124,7 @@ Action decide(const View& view, int now)
     if (view.front.kind == Kind::gun && view.front.pose == Pose::ready && view.back.pose != Pose::ready)
         return Action::attackLow;
     // Turn when the line in front has nobody left to fight and the other has.
-    if (view.front.pose == Pose::none && !view.frontOnDeck && now - view.front.since > 20 &&
+    if (view.front.pose == Pose::none && !view.frontOnDeck && now - view.front.since > emptyFor &&
         (view.back.pose != Pose::none || view.backOnDeck))
         return Action::turn;
     return Action::none;
