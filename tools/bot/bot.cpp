@@ -1,0 +1,152 @@
+#include "bot/bot.h"
+
+#include <allegro.h>
+
+#include <deque>
+#include <random>
+
+#include "encounter/lines.h"
+#include "fighters/player.h"
+#include "replay/runner.h"
+#include "shell/game.h"
+#include "shell/quit.h"
+#include "shell/timer.h"
+
+namespace {
+
+// The key of each action, by the side the hero faces.
+struct KeyOf {
+    Action action;
+    int facingRight, facingLeft;
+};
+// clang-format off
+//                       action              facing right  facing left
+const KeyOf keysOf[] = {{Action::attackHigh, KEY_K,        KEY_D},
+                        {Action::attackLow,  KEY_J,        KEY_F},
+                        {Action::evade,      KEY_SPACE,    KEY_SPACE},
+                        {Action::shot,       KEY_H,        KEY_G},
+                        {Action::turn,       KEY_G,        KEY_H},
+                        {Action::kickHigh,   KEY_D,        KEY_K},
+                        {Action::kickLow,    KEY_F,        KEY_J}};
+// clang-format on
+
+int keyFor(Action action, Side facing)
+{
+    for (const KeyOf& k : keysOf)
+        if (k.action == action)
+            return facing == Side::left ? k.facingLeft : k.facingRight;
+    return -1;
+}
+
+Action wrongHeight(Action action)
+{
+    switch (action) {
+    case Action::attackHigh: return Action::attackLow;
+    case Action::attackLow: return Action::attackHigh;
+    case Action::kickHigh: return Action::kickLow;
+    case Action::kickLow: return Action::kickHigh;
+    default: return Action::none;
+    }
+}
+
+const char* heightName(int phase3Height) { return phase3Height ? "high" : "low"; }
+
+// The enemy whose blow just took life from the hero: the one in its strike.
+void recordBlow(BoutResult& result, int now, const std::string& heroWas, const int (&arrived)[2])
+{
+    enemy* const current[2] = {currentEnemyLeft, currentEnemyRight};
+    const enemy* const lines[2] = {enemies_L, enemies_R};
+    for (int line = 0; line < 2; ++line) {
+        enemy& e = *current[line];
+        if (e.attackPhase != 3 || (e.attackState != "high" && e.attackState != "low"))
+            continue;
+        const bool behind = (line == 1) != (ryke.facing == "right");
+        // An opening swing lands within 90 hundredths of the walk-in, before any other can.
+        const bool opening = now - arrived[line] <= 90;
+        const bool atFloor = e.attackDelay <= lines[line][lineLength - 1].attackDelay;
+        result.blows.push_back({now, line, static_cast<int>(&e - lines[line]), behind, opening, atFloor, e.getEnemyType(),
+                                heightName(e.attackState == "high"), heroWas, ryke.life});
+        return;
+    }
+}
+
+} // namespace
+
+BoutResult playBout(const BotSettings& settings, unsigned seed, const BoutWatch& watch)
+{
+    BoutResult result;
+    drawingEnabled = false;
+    freshBout(seed);
+    std::mt19937 dice(seed * 2654435761u + 12345u);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    const int reaction = settings.reactionMs / 10;
+    std::deque<View> seen; // what the eyes have taken in, oldest first
+    View last;
+    int clockMs = 0, ticksGiven = 0, now = 0;
+    int lastPress = -1000000, heldKey = -1, releaseAt = 0;
+    int arrived[2] = {-1000, -1000}; // when each line's current enemy last walked in
+    while (gameOn && now < settings.limitHundredths) {
+        clockMs += settings.frameMs;
+        now = clockMs / 10;
+        setNow(now);
+        // 35 logic ticks a second, as the timer raises them.
+        const int ticksDue = static_cast<int>(static_cast<long long>(clockMs) * 35 / 1000);
+        g_counter += ticksDue - ticksGiven;
+        ticksGiven = ticksDue;
+        if (heldKey >= 0 && now >= releaseAt) {
+            key[heldKey] = 0;
+            heldKey = -1;
+        }
+        const int lifeBefore = ryke.life;
+        const std::string heroWas = ryke.attackState;
+        clearRecords();
+        framePass();
+        if (ryke.life < lifeBefore)
+            recordBlow(result, now, heroWas, arrived);
+        for (int line = 0; line < 2; ++line) {
+            if ((line ? currentEnemyRight : currentEnemyLeft)->attackState == "moving")
+                arrived[line] = now;
+            const enemy* current = line ? currentEnemyRight : currentEnemyLeft;
+            const enemy& lastOfLine = (line ? enemies_R : enemies_L)[lineLength - 1];
+            if (result.floorKills[line] < 0 && current->attackDelay <= lastOfLine.attackDelay)
+                result.floorKills[line] = killCount_L + killCount_R;
+        }
+        last = look(now, last);
+        seen.push_back(last);
+        // The bot acts on the newest frame a reaction time old, and not on one drawn before its
+        // last press was let go: it waits to see what the press did.
+        while (seen.size() > 1 && seen[1].at <= now - reaction)
+            seen.pop_front();
+        Action done = Action::none;
+        if (seen.front().at <= now - reaction && seen.front().at > lastPress + settings.tapMs / 10) {
+            done = decide(seen.front(), now);
+            if (done != Action::none) {
+                lastPress = now;
+                ++result.presses;
+                Action pressed = done;
+                if (unit(dice) < settings.slipRate) {
+                    ++result.slips;
+                    pressed = unit(dice) < 0.5 ? wrongHeight(done) : Action::none;
+                }
+                if (pressed != Action::none) {
+                    heldKey = keyFor(pressed, seen.front().facing);
+                    key[heldKey] = 1;
+                    releaseAt = now + settings.tapMs / 10;
+                }
+            }
+        }
+        if (watch)
+            watch(seen.front(), done);
+        if (last.victory && !result.won) {
+            result.won = true;
+            break;
+        }
+    }
+    if (heldKey >= 0)
+        key[heldKey] = 0;
+    result.kills = killCount_L + killCount_R;
+    result.died = ryke.attackState == "dead";
+    result.endedAt = now;
+    drawingEnabled = true;
+    return result;
+}
