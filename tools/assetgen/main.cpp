@@ -94,11 +94,11 @@ bool writeSounds(const std::string& root, const std::vector<SoundRecipe>& recipe
     bool ok = true;
     std::printf("assetgen: %-22s %8s %7s %10s %6s\n", "sound", "peak dB", "volume", "heard dB", "drive");
     for (const SoundRecipe& r : recipes) {
-        const level::Mastered m = level::master(r.make(), r.volume, r.heardDb, kCeiling);
+        const level::Mastered m = level::master(r.make(), r.quietest, r.heardDb, ceilingFor(r));
         const std::vector<int16_t> pcm = toPcm(m.samples);
         lengths.push_back(pcm.size());
         const std::string& rel = paths.at(r.handle);
-        std::printf("assetgen: %-22s %8.1f %7d %10.1f %6.2f\n", rel.c_str(), 20 * std::log10(m.peak), r.volume,
+        std::printf("assetgen: %-22s %8.1f %7d %10.1f %6.2f\n", rel.c_str(), 20 * std::log10(m.peak), r.quietest,
                     m.heardDb, m.drive);
         // Half a decibel short is a limiter at the end of its travel: the sound needs rework.
         if (m.heardDb < r.heardDb - 0.5) {
