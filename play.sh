@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/need_packages.sh
 
-PACKAGES=(build-essential cmake pkg-config liballegro4-dev)
+PACKAGES=(build-essential cmake pkg-config liballegro4-dev libloadpng4-dev)
 
 need_packages "${PACKAGES[@]}"
 # Configure once; a build/ that test.sh set up (with tests) is reused as it is.

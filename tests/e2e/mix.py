@@ -3,11 +3,11 @@
   mix.py pace OUT
       Copies the recording from stdin to OUT no faster than a sound card plays it, so that the
       game's mixer runs in real time (ALSA's null device would take its output at once).
-  mix.py check RAW SOUNDS TITLE_END BOUT_END CUE...
+  mix.py check RAW SOUNDS TITLE_END ESC_AT CUE...
       Checks RAW (16-bit stereo at 44.1 kHz) against the game's WAV files in SOUNDS: the beat
       alone and looping until frame TITLE_END, then every cue identified by its waveform and
       its gain until the game stops, nothing else in the output, each cue clear above the beat,
-      nothing at full scale, and the output ending soon after frame BOUT_END. Every CUE named
+      nothing at full scale, and the output ending soon after frame ESC_AT. Every CUE named
       (or one of A|B) must be among those heard, and prepareToDie first.
 """
 import sys
@@ -33,7 +33,7 @@ def pace(out):
             time.sleep(max(0.0, start + done / (RATE * FRAME_BYTES) - time.monotonic()))
 
 
-def check(raw, sounds, title_end, bout_end, expected):
+def check(raw, sounds, title_end, esc_at, expected):
     import numpy as np
 
     def db(v):
@@ -125,9 +125,9 @@ def check(raw, sounds, title_end, bout_end, expected):
             problems.append(f"{n} over the beat can reach full scale")
     if np.abs(x).max() >= FULL_SCALE:
         problems.append(f"the output reaches full scale at {np.abs(x).max(1).argmax() / RATE:.2f} s")
-    print(f"output peak {np.abs(x).max():.0f}, {len(x) / RATE:.2f} s, ESC at {bout_end / RATE:.2f} s")
-    if len(x) > bout_end + SHUTDOWN_S * RATE:
-        problems.append(f"sound went on {(len(x) - bout_end) / RATE:.2f} s after ESC")
+    print(f"output peak {np.abs(x).max():.0f}, {len(x) / RATE:.2f} s, ESC at {esc_at / RATE:.2f} s")
+    if len(x) > esc_at + SHUTDOWN_S * RATE:
+        problems.append(f"sound went on {(len(x) - esc_at) / RATE:.2f} s after ESC")
     for p in problems:
         print("FAIL:", p)
     sys.exit(1 if problems else 0)

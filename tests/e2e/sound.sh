@@ -50,7 +50,7 @@ for i in 1 2 3; do
     play_for 0.7
 done
 play_for 5
-bout_end=$(recorded)
+esc_at=$(recorded)
 hold_key "$win" Escape
 wait_exit 5
 expect_status 0
@@ -58,6 +58,6 @@ size=$(stat -c %s "$record")
 sleep 0.3
 (($(stat -c %s "$record") == size)) || fail "sound went on after the game ended"
 
-/usr/bin/python3 "$E2E_DIR/mix.py" check "$record" "$REPO_ROOT/sound" "$title_end" "$bout_end" "${expected[@]}" ||
+/usr/bin/python3 "$E2E_DIR/mix.py" check "$record" "$REPO_ROOT/sound" "$title_end" "$esc_at" "${expected[@]}" ||
     fail "the recorded output is not what the game should play"
 echo "PASS: the beat, prepareToDie and an exchange's cues heard clear of the beat, none at full scale"
