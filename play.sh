@@ -10,7 +10,7 @@ if [[ -z ${DISPLAY:-} ]]; then
     exit 1
 fi
 
-PACKAGES=(build-essential cmake pkg-config liballegro4-dev)
+PACKAGES=(build-essential cmake pkg-config liballegro4-dev libloadpng4-dev)
 
 need_packages "${PACKAGES[@]}"
 # Configure once; a build/ that test.sh set up (with tests) is reused as it is.

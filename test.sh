@@ -6,8 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/need_packages.sh
 
-PACKAGES=(build-essential cmake pkg-config liballegro4-dev googletest libgtest-dev
-    xvfb xdotool imagemagick x11-utils python3-xlib libloadpng4-dev)
+PACKAGES=(build-essential cmake pkg-config liballegro4-dev libloadpng4-dev googletest libgtest-dev
+    xvfb xdotool imagemagick x11-utils python3-xlib python3-numpy dpkg-dev desktop-file-utils)
 JOBS=2
 LOGS=$(mktemp -d "${TMPDIR:-/tmp}/ryke-test.XXXXXX")
 source tests/e2e/xvfb.sh

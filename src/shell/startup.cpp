@@ -53,6 +53,9 @@ bool initialise()
         return false;
     set_window_title("Ryke");
     set_close_button_callback(onCloseButton);
+    // A voice alone may reach full scale (by default it gets half): the sounds are mastered for
+    // that, each cue leaving the beat room beneath full scale.
+    set_volume_per_voice(0);
     if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) != 0)
         allegro_message("Error initialising sound system\n%s\n", allegro_error);
     // Nothing may be drawn or played from a handle that did not load, so every one is checked.

@@ -1,9 +1,11 @@
 // assetgen OUT: paints the game's 48 pictures and synthesises its 12 sounds into OUT/images and
 // OUT/sound, at the paths of the game's asset table, then reloads every file to check it. The
 // output is the same, byte for byte, on every run and every machine.
+// assetgen --icon FILE: paints the game's desktop icon into FILE, a PNG.
 
 #define ALLEGRO_NO_MAGIC_MAIN
 #include <allegro.h>
+#include <loadpng.h>
 
 #include <cerrno>
 #include <cmath>
@@ -94,11 +96,11 @@ bool writeSounds(const std::string& root, const std::vector<SoundRecipe>& recipe
     bool ok = true;
     std::printf("assetgen: %-22s %8s %7s %10s %6s\n", "sound", "peak dB", "volume", "heard dB", "drive");
     for (const SoundRecipe& r : recipes) {
-        const level::Mastered m = level::master(r.make(), r.volume, r.heardDb, kCeiling);
+        const level::Mastered m = level::master(r.make(), r.quietest, r.heardDb, ceilingFor(r));
         const std::vector<int16_t> pcm = toPcm(m.samples);
         lengths.push_back(pcm.size());
         const std::string& rel = paths.at(r.handle);
-        std::printf("assetgen: %-22s %8.1f %7d %10.1f %6.2f\n", rel.c_str(), 20 * std::log10(m.peak), r.volume,
+        std::printf("assetgen: %-22s %8.1f %7d %10.1f %6.2f\n", rel.c_str(), 20 * std::log10(m.peak), r.quietest,
                     m.heardDb, m.drive);
         // Half a decibel short is a limiter at the end of its travel: the sound needs rework.
         if (m.heardDb < r.heardDb - 0.5) {
@@ -112,6 +114,18 @@ bool writeSounds(const std::string& root, const std::vector<SoundRecipe>& recipe
             ok = false;
         }
     }
+    return ok;
+}
+
+bool writeIcon(const char* path)
+{
+    Canvas canvas(kIconSize, kIconSize, false);
+    paintIcon(canvas);
+    BITMAP* bmp = canvas.resolve();
+    const bool ok = save_png(path, bmp, nullptr) == 0;
+    destroy_bitmap(bmp);
+    if (!ok)
+        std::fprintf(stderr, "assetgen: cannot write %s\n", path);
     return ok;
 }
 
@@ -131,8 +145,10 @@ std::vector<std::pair<int, int>> corners(int w, int h)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: assetgen OUTPUT_DIR  (writes OUTPUT_DIR/images and OUTPUT_DIR/sound)\n");
+    const bool icon = argc == 3 && std::string(argv[1]) == "--icon";
+    if (argc != 2 && !icon) {
+        std::fprintf(stderr, "usage: assetgen OUTPUT_DIR  (writes OUTPUT_DIR/images and OUTPUT_DIR/sound)\n"
+                             "       assetgen --icon FILE.png\n");
         return 2;
     }
     const std::string root = argv[1];
@@ -142,6 +158,8 @@ int main(int argc, char** argv)
         return 1;
     }
     set_color_depth(32);
+    if (icon)
+        return writeIcon(argv[2]) ? 0 : 1;
     std::error_code err;
     std::filesystem::create_directories(root + "/images", err);
     std::filesystem::create_directories(root + "/sound", err);

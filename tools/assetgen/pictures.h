@@ -35,6 +35,10 @@ std::vector<std::pair<int, int>> corners(int w, int h);
 std::vector<PictureRecipe> fighterPictures();
 std::vector<PictureRecipe> sceneryPictures();
 
+// The game's icon for the desktop's menus, on a square canvas.
+constexpr int kIconSize = 128;
+void paintIcon(Canvas& canvas);
+
 // Guard stances shared by the fighters' sprites and the title screen's silhouettes.
 namespace poses {
 extern const Pose heroGuard, swordGuard, gunGuard;

@@ -129,6 +129,21 @@ void paintTitle(Canvas& c, FitReport&)
     c.text(prompt, (kScreenW - Canvas::textWidth(prompt, 3)) / 2, 676, 3, kWhite, 3, {0, 0, 0});
 }
 
+}  // namespace
+
+void paintIcon(Canvas& c)
+{
+    // The title in small: the hero's silhouette, sword raised, against the setting sun.
+    const double n = c.width();
+    c.verticalGradient(0, n, {40, 8, 14}, {110, 20, 22});
+    c.disc({n / 2, n * 0.46}, n * 0.4, {168, 34, 28});
+    c.disc({n / 2, n * 0.46}, n * 0.36, {206, 48, 34});
+    c.rect(0, n * 0.9, n, n, {30, 8, 10});
+    drawSilhouette(c, Who::Hero, poses::heroGuard(), {n * 0.45, false}, n * 0.92, n / 380, {10, 4, 8});
+}
+
+namespace {
+
 // The part of a convex outline between two rows.
 std::vector<Vec> band(const std::vector<Vec>& outline, double y0, double y1)
 {

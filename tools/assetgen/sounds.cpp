@@ -126,25 +126,10 @@ Buffer hiss(double seconds, double tau, double above, uint32_t seed)
     return trimmed(b);
 }
 
-// Metal striking metal in a gun's action: a tick of noise, a few short-lived ringing modes
-// (frequency, decay) and the dull knock of the stock behind them.
+// A ringing mode of a piece of metal: its frequency and how fast it dies away.
 struct Mode {
     double freq, tau;
 };
-
-Buffer clack(const std::vector<Mode>& modes, double knockHz, uint32_t seed)
-{
-    Buffer b = silence(0.1);
-    det::Rng rng(seed);
-    for (size_t i = 0; i < b.size(); ++i) {
-        const double t = timeOf(i);
-        double v = rng.signedUnit() * decay(t, 0.0015) * 0.8;
-        for (const Mode& m : modes)
-            v += det::sin(2 * det::pi * m.freq * t) * decay(t, m.tau) * 0.35;
-        b[i] = v + det::sin(2 * det::pi * knockHz * t) * decay(t, 0.014) * 0.6;
-    }
-    return trimmed(b);
-}
 
 Buffer finished(Buffer b, double fadeIn = 0.003, double fadeOut = 0.03)
 {
@@ -174,36 +159,47 @@ Buffer makeSwordClash()
 
 Buffer makeGunCock()
 {
-    // "Chk-chak": the bolt pulled back with a light clack, a scrape of steel as it slides, then
-    // driven home, lower and heavier.
-    Buffer b = silence(0.36);
-    mixInto(b, clack({{1180, 0.018}, {2630, 0.012}, {4170, 0.008}}, 230, 21), samplesFor(0.01), 0.75);
-    Buffer scrape = hiss(0.1, 0.06, 2500, 23);
-    fadeEnds(scrape, 0.03, 0.03);
-    mixInto(b, scrape, samplesFor(0.045), 0.3);
-    mixInto(b, clack({{940, 0.026}, {2210, 0.018}, {3560, 0.011}, {5120, 0.006}}, 160, 22), samplesFor(0.15), 1.0);
-    return finished(b, 0.002, 0.04);
+    // "Chk-chk": the bolt racked back, then driven home lower and heavier: two short grinding
+    // bursts of steel on steel, each a rattle of noise over the ring of the action.
+    Buffer b = silence(0.17);
+    auto rack = [](const std::vector<Mode>& modes, double above, uint32_t seed) {
+        Buffer r = silence(0.07);
+        det::Rng rng(seed);
+        LowPass lp;
+        for (size_t i = 0; i < r.size(); ++i) {
+            const double t = timeOf(i), n = rng.signedUnit();
+            double v = (n - lp.process(n, above)) * (0.6 + 0.4 * det::sinDeg(360 * 160 * t));
+            for (const Mode& m : modes)
+                v += det::sin(2 * det::pi * m.freq * t) * decay(t, m.tau) * 0.3;
+            r[i] = v;
+        }
+        fadeEnds(r, 0.002, 0.015);
+        return r;
+    };
+    mixInto(b, rack({{1180, 0.04}, {2630, 0.03}, {4170, 0.02}}, 2200, 21), 0, 0.8);
+    mixInto(b, rack({{940, 0.05}, {2210, 0.04}, {3560, 0.03}}, 1400, 22), samplesFor(0.085), 1.0);
+    return finished(b, 0.002, 0.02);
 }
 
 Buffer makeGunShot(bool bright)
 {
     // A crack and a burst of noise (dark and heavy, or bright and sharp), a falling boom, and
-    // the report coming back off the hills.
-    Buffer b = silence(bright ? 0.75 : 0.95);
+    // the report coming back off the hills, close behind.
+    Buffer b = silence(bright ? 0.5 : 0.6);
     if (bright) {
-        mixInto(b, hiss(0.5, 0.06, 2500, 31), 0, 1.0);
+        mixInto(b, hiss(0.45, 0.09, 2500, 31), 0, 1.0);
         mixInto(b, sweep(0.3, 220, 80, 0.02, 0.06), 0, 0.7);
     } else {
-        Buffer body = noiseHit(0.7, 0.12, 0, 32);
+        Buffer body = noiseHit(0.55, 0.15, 0, 32);
         LowPass lp;
         for (size_t i = 0; i < body.size(); ++i)
             body[i] = lp.process(body[i], 300 + 1500 * decay(timeOf(i), 0.05));
         mixInto(b, body, 0, 4.0);
-        mixInto(b, sweep(0.6, 110, 45, 0.05, 0.18), 0, 0.9);
+        mixInto(b, sweep(0.5, 110, 45, 0.05, 0.18), 0, 0.9);
     }
     mixInto(b, hiss(0.01, 0.002, 3000, 33), 0, 0.8);
-    echo(b, bright ? std::vector<double>{0.09, 0.21} : std::vector<double>{0.07, 0.13, 0.24}, 0.3, 0.5);
-    return finished(b, 0.001, 0.1);
+    echo(b, bright ? std::vector<double>{0.06, 0.14} : std::vector<double>{0.05, 0.11, 0.19}, 0.4, 0.55);
+    return finished(b, 0.001, 0.08);
 }
 
 Buffer makeGrunt()
@@ -368,29 +364,37 @@ Buffer makePrepareToDie()
 
 }  // namespace
 
-// How loud each cue is heard at the volume the game plays it at. Blows, shots and voices share
-// one level; the carnage blast is a little above it, the small sounds (a dodge, a bolt worked)
-// below, and the beat well under everything so every cue cuts through it.
-constexpr double kCueDb = -18, kBlastDb = -16, kSmallDb = -21, kBedDb = -27;
+// How loud each sound is heard in the game's output, over its whole length. The beat sits well
+// inside what players expect of a game's music; every cue stands clear above it: blows, shots
+// and voices by 7 dB, the carnage blast by 8, the small sounds (a dodge, a bolt worked) by 6.5.
+constexpr double kBedDb = -28, kCueDb = kBedDb + 7, kBlastDb = kBedDb + 8, kSmallDb = kBedDb + 6.5;
 
 std::vector<SoundRecipe> soundRecipes()
 {
-    //   sample         loops  vol  heard   synthesis
+    //   sample           loops  quietest loudest  heard    synthesis
     return {
-        {&prepareToDie, false, 255, kCueDb, makePrepareToDie},
-        {&bg_beat, true, 255, kBedDb, makeBeat},
-        {&evadeFX, false, 150, kSmallDb, makeEvade},
-        {&gruntFX, false, 150, kCueDb, makeGrunt},
-        {&gunCockFX, false, 150, kSmallDb, makeGunCock},
-        {&gunShotFX, false, 100, kCueDb, [] { return makeGunShot(false); }},
-        {&gunShot_2FX, false, 100, kCueDb, [] { return makeGunShot(true); }},
-        {&swordClashFX, false, 200, kCueDb, makeSwordClash},
+        {&prepareToDie, false, 255, 255, kCueDb, makePrepareToDie},
+        {&bg_beat, true, 255, 255, kBedDb, makeBeat},
+        {&evadeFX, false, 150, 150, kSmallDb, makeEvade},
+        {&gruntFX, false, 150, 150, kCueDb, makeGrunt},
+        // The gunmen work the bolt at 100 to 150 and fire at 100, panned toward their side.
+        {&gunCockFX, false, 100, nearChannel(150, 200), kSmallDb, makeGunCock},
+        {&gunShotFX, false, 100, nearChannel(100, 50), kCueDb, [] { return makeGunShot(false); }},
+        {&gunShot_2FX, false, nearChannel(100, 200), nearChannel(100, 200), kCueDb, [] { return makeGunShot(true); }},
+        {&swordClashFX, false, 200, 200, kCueDb, makeSwordClash},
         // Loaded but never played: mastered as if played like their twins.
-        {&rykeDeathFX, false, 150, kCueDb, makeRykeDeath},
-        {&carnageShotFX, false, 200, kBlastDb, makeCarnageShot},
-        {&enemyDeathFX, false, 100, kCueDb, makeEnemyDeath},
-        {&enemyDeath_2FX, false, 100, kCueDb, makeEnemyDeath2},
+        {&rykeDeathFX, false, 150, 150, kCueDb, makeRykeDeath},
+        {&carnageShotFX, false, 200, 200, kBlastDb, makeCarnageShot},
+        {&enemyDeathFX, false, 100, 100, kCueDb, makeEnemyDeath},
+        {&enemyDeath_2FX, false, 100, 100, kCueDb, makeEnemyDeath2},
     };
+}
+
+double ceilingFor(const SoundRecipe& recipe)
+{
+    if (recipe.loops)
+        return kBedPeak;
+    return std::min(kCeiling, kCuePeak * 255 / recipe.loudest);
 }
 
 std::vector<int16_t> toPcm(const std::vector<double>& samples)

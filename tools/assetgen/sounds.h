@@ -3,6 +3,7 @@
 
 #include <allegro.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -13,17 +14,28 @@ struct SoundRecipe {
     SAMPLE** handle;
     // Played on a loop: its end must join its start; else a one-shot that fades in and out.
     bool loops;
-    // The volume (of 255) the game plays it at, its loudest where it has several.
-    int volume;
-    // How loud it should be heard at that volume (dB of the loudness measure in level.h).
+    // The volumes (of 255) it reaches in the channel it is heard in: the quietest must still be
+    // heard at heardDb, the loudest must stay under kCuePeak in the game's output.
+    int quietest, loudest;
+    // How loud it should be heard at its quietest (dB of full scale, the level of level.h).
     double heardDb;
     std::function<std::vector<double>()> make;  // samples of any scale; mastering sets the level
 };
 
 std::vector<SoundRecipe> soundRecipes();
 
-// The highest a sample may reach, of full scale (-1 dBFS): nothing clips, even after resampling.
+// A voice's volume in the channel it leans toward: the game's mixer gives a voice panned off
+// centre up to twice its volume there.
+constexpr int nearChannel(int volume, int pan) { return std::min(255, volume * 2 * std::max(pan, 255 - pan) / 255); }
+
+// The highest a sound's own samples may reach, of full scale (-1 dBFS): nothing clips, even
+// after resampling.
 constexpr double kCeiling = 0.89;
+// In the game's output the beat peaks at most at kBedPeak, and a cue where it is played loudest
+// at kCuePeak: together they stay 4 dB under full scale, leaving room for a second cue.
+constexpr double kBedPeak = 0.18, kCuePeak = 0.45;
+// The highest the sound's own samples may reach.
+double ceilingFor(const SoundRecipe& recipe);
 
 // 16-bit mono PCM at kSampleRate from samples in [-1, 1].
 std::vector<int16_t> toPcm(const std::vector<double>& samples);

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# shellcheck source-path=SCRIPTDIR
+# What a player hears. ALSA's default device is made a file (a test-only .asoundrc), so the
+# game's real mixed output is recorded: the beat alone on the title, prepareToDie as the bout
+# starts, the cues of an exchange (he evades, attacks, is struck, the gunman cocks and fires),
+# each clear above the beat and none at full scale, and nothing once the game has ended.
+source "$(dirname "$0")/lib.sh"
+
+# What the exchange below must make heard: his evade, the blows that strike him, the right
+# gunman's first attack (high: cocked and fired toward the right), and the sword fighter's answer
+# to his attacks, a clash or a death (A|B: either).
+expected=(evade grunt gunCock gunShot_2 "swordClash|enemyDeath")
+
+# A display of its own, so that this test runs beside the others.
+unset DISPLAY
+need_display
+record=$WORK/output.raw
+mkdir -p "$WORK/home"
+cat >"$WORK/home/.asoundrc" <<EOF
+pcm.!default { type plug; slave { pcm "recorder"; format S16_LE; channels 2; rate 44100 } }
+pcm.recorder { type file; slave.pcm "null"; format "raw"; file "|/usr/bin/python3 $E2E_DIR/mix.py pace $record" }
+EOF
+
+# Frames of output recorded so far.
+recorded() { echo $(($(stat -c %s "$record" 2>/dev/null || echo 0) / 4)); }
+
+# play_for SECONDS: waits until the game has played that much more sound.
+play_for() {
+    local until=$(($(recorded) + $(awk -v s="$1" 'BEGIN { print int(s * 44100) }'))) deadline=$((SECONDS + 10))
+    while (($(recorded) < until)); do
+        alive "$GAME_PID" || fail "ryke ended while playing"
+        ((SECONDS < deadline)) || fail "the game's sound stalled: $(recorded) frames, waiting for $until"
+        sleep 0.05
+    done
+}
+
+HOME=$WORK/home start_game "$REPO_ROOT"
+win=$(find_window Ryke)
+wait_for_title "$win" "$WORK/title.png"
+# A whole loop of the beat (4 s) and a little more, on the title.
+play_for 4.5
+title_end=$(recorded)
+
+hold_key "$win" Return
+play_for 1
+hold_key "$win" space
+play_for 1
+for i in 1 2 3; do
+    hold_key "$win" d
+    play_for 0.7
+done
+play_for 5
+esc_at=$(recorded)
+hold_key "$win" Escape
+wait_exit 5
+expect_status 0
+size=$(stat -c %s "$record")
+sleep 0.3
+(($(stat -c %s "$record") == size)) || fail "sound went on after the game ended"
+
+/usr/bin/python3 "$E2E_DIR/mix.py" check "$record" "$REPO_ROOT/sound" "$title_end" "$esc_at" "${expected[@]}" ||
+    fail "the recorded output is not what the game should play"
+echo "PASS: the beat, prepareToDie and an exchange's cues heard clear of the beat, none at full scale"
