@@ -139,7 +139,7 @@ void paintIcon(Canvas& c)
     c.disc({n / 2, n * 0.46}, n * 0.4, {168, 34, 28});
     c.disc({n / 2, n * 0.46}, n * 0.36, {206, 48, 34});
     c.rect(0, n * 0.9, n, n, {30, 8, 10});
-    drawSilhouette(c, Who::Hero, poses::heroGuard(), {n * 0.45, false}, n * 0.92, n / 380, {10, 4, 8});
+    drawSilhouette(c, Who::Hero, poses::heroGuard, {n * 0.45, false}, n * 0.92, n / 380, {10, 4, 8});
 }
 
 namespace {
