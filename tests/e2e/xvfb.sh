@@ -31,5 +31,7 @@ stop_xvfb() {
         kill "$XVFB_PID" 2>/dev/null || true
         wait "$XVFB_PID" 2>/dev/null || true
         XVFB_PID=
+        # Later stages must not find a display that is gone.
+        unset DISPLAY
     fi
 }
