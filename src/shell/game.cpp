@@ -7,6 +7,7 @@
 #include "screen/frame.h"
 #include "shell/cue.h"
 #include "shell/shell.h"
+#include "shell/signals.h"
 
 int gameOn = 1;
 int gameLoop = 1;
@@ -21,7 +22,7 @@ enemy enemies_L[lineLength];
 // A bout's player dies, then the bout goes on this long before the title comes back.
 constexpr int deathLinger = 300;
 
-bool quitRequested() { return key[KEY_ESC] || closeRequested.load(); }
+bool quitRequested() { return key[KEY_ESC] || closeRequested.load() || stopSignal.load() != 0; }
 
 void titleScreen()
 {

@@ -12,9 +12,9 @@ struct EnemyPools {
     standardGun gunLeft[lineLength];
 };
 
-// ESC is down or the window's close button was pressed.
+// ESC is down, the window's close button was pressed, or a stop signal came.
 bool quitRequested();
-// Shows the title until ENTER (returns with gameLoop set) or ESC / the close button (clears gameLoop).
+// Shows the title until ENTER (returns with gameLoop set) or a quit request (clears gameLoop).
 void titleScreen();
 // Resets the player and the counters for a new bout (everything before the lines are filled).
 void startBout();
