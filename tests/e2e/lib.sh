@@ -119,7 +119,8 @@ expect_status() {
 }
 
 screenshot() {
-    import -window "$1" "$2" 2>>"$WORK/import.log" || fail "could not take a screenshot of window $1"
+    # import waits for ever on a window that has gone.
+    timeout 10 import -window "$1" "$2" 2>>"$WORK/import.log" || fail "could not take a screenshot of window $1"
 }
 
 # pixel IMAGE X Y: prints the colour as r,g,b.
@@ -159,6 +160,7 @@ enter_bout() {
     local i diff
     hold_key "$1" Return
     for ((i = 0; i < 50; i++)); do
+        alive "$GAME_PID" || { wait_exit 0; fail "ryke ended with $GAME_STATUS on its way into a bout"; }
         screenshot "$1" "$WORK/bout.png"
         diff=$(differing_pixels "$WORK/bout.png" "$WORK/enterScreen.png")
         [[ $diff =~ ^[0-9]+$ ]] && ((diff > 3932)) && return 0

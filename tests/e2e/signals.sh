@@ -34,11 +34,15 @@ done
 start_game "$WORK/game" env --ignore-signal=INT
 win=$(find_window Ryke)
 wait_for_title "$win" "$WORK/title.png"
-kill -INT "$(game_pid)"
-enter_bout "$win"
-kill -INT "$(game_pid)"
-screenshot "$win" "$WORK/bout-later.png"
-alive "$GAME_PID" || { wait_exit 0; fail "an ignored SIGINT ended the game with $GAME_STATUS"; }
+for where in title bout; do
+    kill -INT "$(game_pid)"
+    # The library's own handler took the game down within milliseconds.
+    for ((i = 0; i < 5; i++)); do
+        alive "$GAME_PID" || { wait_exit 0; fail "an ignored SIGINT in the $where ended the game with $GAME_STATUS"; }
+        sleep 0.1
+    done
+    if [[ $where == title ]]; then enter_bout "$win"; fi
+done
 hold_key "$win" Escape
 wait_exit 5
 expect_status 0
