@@ -69,18 +69,21 @@ show_box() {
 }
 
 copy_assets
+# Root reads whatever the permissions say: the game then runs as nobody, to be refused for real,
+# from a copy nobody can reach.
+as=()
+if ((EUID == 0)); then
+    as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    cp "$RYKE" "$WORK/ryke"
+    RYKE=$WORK/ryke
+    chmod -R a+rX "$WORK"
+    chmod a+w "$WORK/xmessage.log"
+fi
 for row in "${damages[@]}"; do
     IFS='|' read -r file damage _ <<<"$row"
     read -ra how <<<"$damage"
     "${how[0]}" "$WORK/game/${file// /}" "${how[@]:1}" || fail "could not damage $file"
 done
-# Root reads whatever the permissions say: the game then runs as nobody, to be refused for real.
-as=()
-if ((EUID == 0)); then
-    as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-    chmod 755 "$WORK"
-    chmod 666 "$WORK/xmessage.log"
-fi
 start_game "$WORK/game" "${as[@]}"
 show_box bad-assets-box.png
 hold_key "$BOX" Return
@@ -108,8 +111,10 @@ grep -qxF '  sound/: the whole folder is missing' "$WORK/xmessage.log" || fail "
 grep -q 'Run the game from the folder that holds images/ and sound/' "$WORK/xmessage.log" ||
     fail "the box does not say where to start the game"
 kill -TERM "$(game_pid)"
-sleep 0.3
-alive "$GAME_PID" || fail "SIGTERM took the game away under its message box"
+for ((i = 0; i < 5; i++)); do
+    alive "$GAME_PID" || fail "SIGTERM took the game away under its message box"
+    sleep 0.1
+done
 hold_key "$BOX" Return
 wait_exit 5
 expect_status 143
