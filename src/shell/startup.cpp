@@ -39,24 +39,36 @@ static bool isFolder(const std::string& path)
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// The message box lists this many lines at most, so that it fits the screen and the library's
+// 4 KB message buffer; stderr gets them all.
+constexpr std::size_t linesInBox = 20;
+
 // One line a refused file, with why; a missing folder takes one line for all its files, and
 // only then is the player sent to the folder the game must be started from.
 static void reportRefused(const std::vector<std::string>& paths, const std::vector<std::string>& reasons)
 {
-    std::string text = "Ryke cannot start: these files are missing or damaged:\n";
+    std::vector<std::string> lines;
     std::set<std::string> missingFolders;
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const std::size_t slash = paths[i].find('/');
         const std::string folder = paths[i].substr(0, slash);
         if (slash == std::string::npos || isFolder(folder))
-            text += "  " + paths[i] + ": " + reasons[i] + "\n";
+            lines.push_back("  " + paths[i] + ": " + reasons[i] + "\n");
         else if (missingFolders.insert(folder).second)
-            text += "  " + folder + "/: the whole folder is missing\n";
+            lines.push_back("  " + folder + "/: the whole folder is missing\n");
     }
-    if (!missingFolders.empty())
-        text += "Run the game from the folder that holds images/ and sound/.\n";
-    std::fputs(text.c_str(), stderr);
-    allegro_message("%s", text.c_str());
+    const std::string head = "Ryke cannot start: these files are missing or damaged:\n";
+    const std::string hint =
+        missingFolders.empty() ? "" : "Run the game from the folder that holds images/ and sound/.\n";
+    std::string all, boxed;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        all += lines[i];
+        boxed += i < linesInBox ? lines[i] : "";
+    }
+    if (lines.size() > linesInBox)
+        boxed += "  ... and " + std::to_string(lines.size() - linesInBox) + " more, listed on the terminal\n";
+    std::fputs((head + all + hint).c_str(), stderr);
+    allegro_message("%s", (head + boxed + hint).c_str());
 }
 
 bool initialise()

@@ -2,8 +2,8 @@
 # shellcheck source-path=SCRIPTDIR
 # Missing and damaged pictures and sounds, all in one start: one message box names each refused
 # file with its reason, nothing crashes, and once the box is dismissed the game exits 1. Without
-# a whole folder the box says so and where to start the game from; a SIGTERM while that box is
-# up ends the game, once the box is dismissed, with 143.
+# a whole folder the box says so and where to start the game from, and lists at most 20 files; a
+# SIGTERM while that box is up ends the game, once the box is dismissed, with 143.
 source "$(dirname "$0")/lib.sh"
 
 # Ways to damage FILE in the game's copy: damage-name FILE [ARGUMENT].
@@ -105,11 +105,16 @@ echo "ok: ${#damages[@]} missing or damaged files named with their reasons, stat
 : >"$WORK/xmessage.log"
 copy_assets
 rm -r "$WORK/game/sound"
+# 48 pictures refused too: more than a box may list.
+for f in "$WORK"/game/images/*.pcx; do shorten "$f" 128; done
 start_game "$WORK/game"
 show_box no-sound-folder-box.png
 grep -qxF '  sound/: the whole folder is missing' "$WORK/xmessage.log" || fail "the box does not name sound/"
 grep -q 'Run the game from the folder that holds images/ and sound/' "$WORK/xmessage.log" ||
     fail "the box does not say where to start the game"
+grep -qxF '  ... and 29 more, listed on the terminal' "$WORK/xmessage.log" || fail "the box lists more than 20 files:
+$(cat "$WORK/xmessage.log")"
+[[ $(grep -c '^  images/.*: cut short$' "$WORK/game.err") == 48 ]] || fail "stderr does not list all 48 pictures"
 kill -TERM "$(game_pid)"
 for ((i = 0; i < 5; i++)); do
     alive "$GAME_PID" || fail "SIGTERM took the game away under its message box"
