@@ -108,9 +108,8 @@ std::string readAssetFile(const char* path, std::string& bytes)
 {
     // Looked at before it is opened: opening a pipe in the file's place would wait for ever.
     struct stat info;
-    if (stat(path, &info) != 0) {
+    if (stat(path, &info) != 0)
         return errno == ENOENT || errno == ENOTDIR ? "is missing" : cannotRead(errno);
-    }
     if (S_ISDIR(info.st_mode))
         return "is a folder";
     if (!S_ISREG(info.st_mode))

@@ -9,8 +9,8 @@
 // than the screen, every row present and nothing after the last.
 std::string pictureFault(const std::string& bytes);
 
-// The game's sounds are WAV files whose chunks all lie within the file and the file's own
-// length, at an ordinary sampling rate, with some sound in them.
+// The game's sounds are WAV files exactly as long as they say, whose parts all lie within them,
+// at an ordinary sampling rate (8000 to 48000 a second), with some sound in them.
 std::string soundFault(const std::string& bytes);
 
 // Reads a whole file into bytes, or says why it cannot: missing, a folder, unreadable, too large.
