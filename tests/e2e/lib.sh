@@ -46,7 +46,8 @@ need_display() {
 }
 
 # start_game DIR [PREFIX...]: runs ryke in DIR (which holds images/ and sound/) in the
-# background, under the command PREFIX if one is given (env, setpriv, ...).
+# background, under the command PREFIX if one is given (env, setpriv, ...), with the libraries
+# RYKE_E2E_PRELOAD names preloaded (test.sh's sanitizer stage sets it).
 start_game() {
     local dir=$1
     shift
