@@ -1,5 +1,6 @@
 #include "shell/assets.h"
 
+#include "shell/assetcheck.h"
 
 SAMPLE *prepareToDie, *bg_beat, *evadeFX, *gruntFX, *gunCockFX, *gunShotFX, *gunShot_2FX,
     *swordClashFX, *rykeDeathFX, *carnageShotFX, *enemyDeathFX, *enemyDeath_2FX;
@@ -83,21 +84,41 @@ const PictureAsset pictureAssets[pictureAssetCount] = {
     {&gunDeath_1, "images/gunDie.pcx"},
 };
 
-std::vector<std::string> loadAssets()
+namespace {
+
+// Why the file at path must not be loaded, or "" when it has passed its check.
+std::string faultOf(const char* path, std::string (*check)(const std::string&))
 {
-    std::vector<std::string> missing;
+    std::string bytes;
+    const std::string unreadable = readAssetFile(path, bytes);
+    return unreadable.empty() ? check(bytes) : unreadable;
+}
+
+} // namespace
+
+std::vector<std::string> loadAssets(std::vector<std::string>* reasons)
+{
+    std::vector<std::string> refused, why;
+    const auto refuse = [&](const char* path, std::string reason) {
+        refused.emplace_back(path);
+        why.push_back(std::move(reason));
+    };
     for (const SampleAsset& asset : sampleAssets) {
-        *asset.handle = load_sample(asset.path);
+        std::string fault = faultOf(asset.path, soundFault);
+        *asset.handle = fault.empty() ? load_sample(asset.path) : nullptr;
         if (!*asset.handle)
-            missing.emplace_back(asset.path);
+            refuse(asset.path, fault.empty() ? "is a WAV sound the game cannot play" : fault);
     }
     buffer = create_bitmap(screen->w, screen->h);
     if (!buffer)
-        missing.emplace_back("the back buffer (out of memory)");
+        refuse("the back buffer", "out of memory");
     for (const PictureAsset& asset : pictureAssets) {
-        *asset.handle = load_bitmap(asset.path, nullptr);
+        std::string fault = faultOf(asset.path, pictureFault);
+        *asset.handle = fault.empty() ? load_bitmap(asset.path, nullptr) : nullptr;
         if (!*asset.handle)
-            missing.emplace_back(asset.path);
+            refuse(asset.path, fault.empty() ? "could not be loaded" : fault);
     }
-    return missing;
+    if (reasons)
+        *reasons = std::move(why);
+    return refused;
 }

@@ -42,5 +42,7 @@ extern const SampleAsset sampleAssets[sampleAssetCount];
 extern const PictureAsset pictureAssets[pictureAssetCount];
 
 // Loads the samples, creates the back buffer at the screen's size, then loads the pictures,
-// relative to the working directory. Returns the paths of every file that did not load.
-std::vector<std::string> loadAssets();
+// relative to the working directory; a file is handed to the library only once it has passed
+// its check. Returns the paths of every file that did not load, and fills reasons (when given)
+// with why, in the same order.
+std::vector<std::string> loadAssets(std::vector<std::string>* reasons = nullptr);

@@ -12,7 +12,7 @@ struct EnemyPools {
     standardGun gunLeft[lineLength];
 };
 
-// Shows the title until ENTER (returns with gameLoop set) or ESC / the close button (clears gameLoop).
+// Shows the title until ENTER (returns with gameLoop set) or a quit request (clears gameLoop).
 void titleScreen();
 // Resets the player and the counters for a new bout (everything before the lines are filled).
 void startBout();

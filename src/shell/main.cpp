@@ -1,13 +1,16 @@
-#include "shell/game.h"
 #include <allegro.h>
+
+#include "shell/game.h"
+#include "shell/signals.h"
 #include "shell/startup.h"
 
 int main()
 {
+    takeStopSignals();
     if (!initialise())
-        return 1;
+        return exitStatus(1);
     runGame();
     shutdown();
-    return 0;
+    return exitStatus(0);
 }
 END_OF_MAIN()

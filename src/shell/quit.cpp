@@ -2,8 +2,10 @@
 
 #include <allegro.h>
 
+#include "shell/signals.h"
+
 int gameOn = 1;
 int gameLoop = 1;
 std::atomic<bool> closeRequested{false};
 
-bool quitRequested() { return key[KEY_ESC] || closeRequested.load(); }
+bool quitRequested() { return key[KEY_ESC] || closeRequested.load() || stopSignal.load() != 0; }

@@ -1,6 +1,6 @@
 #pragma once
 // How the program is told to stop: the run flags of the title loop and the bout, and the
-// requests that clear them (ESC, the window's close button).
+// requests that clear them (ESC, the window's close button, a stop signal).
 
 #include <atomic>
 
@@ -11,5 +11,5 @@ extern int gameLoop;
 // Set by the window's close button, on the library's event thread; honoured like ESC.
 extern std::atomic<bool> closeRequested;
 
-// ESC is down or the window's close button was pressed.
+// ESC is down, the window's close button was pressed, or a stop signal came.
 bool quitRequested();

@@ -1,10 +1,14 @@
 #include "shell/startup.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
+#include <set>
 #include <string>
 
 #include "shell/assets.h"
 #include "shell/quit.h"
+#include "shell/signals.h"
 #include "shell/timer.h"
 
 static void onCloseButton() { closeRequested.store(true); }
@@ -30,14 +34,42 @@ static bool openScreen()
     return false;
 }
 
-static void reportMissing(const std::vector<std::string>& missing)
+static bool isFolder(const std::string& path)
 {
-    std::string text = "Could not load these files; run the game from the folder that holds "
-                       "images/ and sound/:\n";
-    for (const std::string& path : missing)
-        text += "  " + path + "\n";
-    std::fputs(text.c_str(), stderr);
-    allegro_message("%s", text.c_str());
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// The message box lists this many lines at most, so that it fits the screen and the library's
+// 4 KB message buffer; stderr gets them all.
+constexpr std::size_t linesInBox = 20;
+
+// One line a refused file, with why; a missing folder takes one line for all its files, and
+// only then is the player sent to the folder the game must be started from.
+static void reportRefused(const std::vector<std::string>& paths, const std::vector<std::string>& reasons)
+{
+    std::vector<std::string> lines;
+    std::set<std::string> missingFolders;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const std::size_t slash = paths[i].find('/');
+        const std::string folder = paths[i].substr(0, slash);
+        if (slash == std::string::npos || isFolder(folder))
+            lines.push_back("  " + paths[i] + ": " + reasons[i] + "\n");
+        else if (missingFolders.insert(folder).second)
+            lines.push_back("  " + folder + "/: the whole folder is missing\n");
+    }
+    const std::string head = "Ryke cannot start: these files are missing or damaged:\n";
+    const std::string hint =
+        missingFolders.empty() ? "" : "Run the game from the folder that holds images/ and sound/.\n";
+    std::string all, boxed;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        all += lines[i];
+        boxed += i < linesInBox ? lines[i] : "";
+    }
+    if (lines.size() > linesInBox)
+        boxed += "  ... and " + std::to_string(lines.size() - linesInBox) + " more, listed on the terminal\n";
+    std::fputs((head + all + hint).c_str(), stderr);
+    allegro_message("%s", (head + boxed + hint).c_str());
 }
 
 bool initialise()
@@ -47,6 +79,7 @@ bool initialise()
         reportNoDisplay();
         return false;
     }
+    takeStopSignals();
     install_keyboard();
     install_timer();
     if (!openScreen())
@@ -59,9 +92,10 @@ bool initialise()
     if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) != 0)
         allegro_message("Error initialising sound system\n%s\n", allegro_error);
     // Nothing may be drawn or played from a handle that did not load, so every one is checked.
-    const std::vector<std::string> missing = loadAssets();
-    if (!missing.empty()) {
-        reportMissing(missing);
+    std::vector<std::string> reasons;
+    const std::vector<std::string> refused = loadAssets(&reasons);
+    if (!refused.empty()) {
+        reportRefused(refused, reasons);
         return false;
     }
     timer.Init();

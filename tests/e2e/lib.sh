@@ -45,12 +45,28 @@ need_display() {
     start_xvfb "$WORK"
 }
 
-# start_game DIR: runs ryke in DIR (which holds images/ and sound/) in the background.
+# start_game DIR [PREFIX...]: runs ryke in DIR (which holds images/ and sound/) in the
+# background, under the command PREFIX if one is given (env, setpriv, ...), with the libraries
+# RYKE_E2E_PRELOAD names preloaded (test.sh's sanitizer stage sets it).
 start_game() {
     local dir=$1
-    # timeout ends the game even if ctest kills this script before its trap can.
-    (cd "$dir" && exec timeout -k 5 50 "$RYKE" </dev/null >"$WORK/game.out" 2>"$WORK/game.err") &
+    shift
+    rm -f "$WORK/game.status" "$WORK/game.status.pid"
+    # The runner ends the game even if ctest kills this script before its trap can.
+    (cd "$dir" && exec /usr/bin/python3 "$E2E_DIR/run_game.py" "$WORK/game.status" 50 \
+        ${RYKE_E2E_PRELOAD:+env LD_PRELOAD="$RYKE_E2E_PRELOAD"} "$@" "$RYKE" \
+        </dev/null >"$WORK/game.out" 2>"$WORK/game.err") &
     GAME_PID=$!
+}
+
+# Prints the pid of the game itself (GAME_PID is its runner's).
+game_pid() {
+    local i
+    for ((i = 0; i < 50; i++)); do
+        [[ -s $WORK/game.status.pid ]] && { cat "$WORK/game.status.pid"; return 0; }
+        sleep 0.1
+    done
+    fail "the game never started"
 }
 
 # True while the process runs (a zombie has already ended).
@@ -86,24 +102,26 @@ close_window() {
     /usr/bin/python3 "$E2E_DIR/close_window.py" "$1" || fail "could not send WM_DELETE_WINDOW"
 }
 
-# wait_exit SECONDS: waits for the game to end and sets GAME_STATUS.
+# wait_exit SECONDS: waits for the game to end and sets GAME_STATUS to its exit status, or to
+# "signal N" when a signal killed it.
 wait_exit() {
     local deadline=$((SECONDS + $1))
     while alive "$GAME_PID"; do
         ((SECONDS < deadline)) || fail "ryke still running $1 s later"
         sleep 0.1
     done
-    GAME_STATUS=0
-    wait "$GAME_PID" || GAME_STATUS=$?
+    wait "$GAME_PID" || true
     GAME_PID=
+    GAME_STATUS=$(cat "$WORK/game.status" 2>/dev/null) || GAME_STATUS="no status"
 }
 
 expect_status() {
-    [[ $GAME_STATUS == "$1" ]] || fail "ryke exited with status $GAME_STATUS, expected $1"
+    [[ $GAME_STATUS == "$1" ]] || fail "ryke ended with $GAME_STATUS, expected status $1"
 }
 
 screenshot() {
-    import -window "$1" "$2" 2>>"$WORK/import.log" || fail "could not take a screenshot of window $1"
+    # import waits for ever on a window that has gone.
+    timeout 10 import -window "$1" "$2" 2>>"$WORK/import.log" || fail "could not take a screenshot of window $1"
 }
 
 # pixel IMAGE X Y: prints the colour as r,g,b.
@@ -136,4 +154,18 @@ wait_for_title() {
     done
     keep_shot "$2" not-title.png
     fail "the window never showed the title picture ($diff pixels differ)"
+}
+
+# enter_bout WINDOW: presses ENTER on the title and waits up to 5 s for the title to go.
+enter_bout() {
+    local i diff
+    hold_key "$1" Return
+    for ((i = 0; i < 50; i++)); do
+        alive "$GAME_PID" || { wait_exit 0; fail "ryke ended with $GAME_STATUS on its way into a bout"; }
+        screenshot "$1" "$WORK/bout.png"
+        diff=$(differing_pixels "$WORK/bout.png" "$WORK/enterScreen.png")
+        [[ $diff =~ ^[0-9]+$ ]] && ((diff > 3932)) && return 0
+        sleep 0.1
+    done
+    fail "the title stayed up after ENTER"
 }
