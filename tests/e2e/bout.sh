@@ -20,21 +20,26 @@ win=$(find_window Ryke)
 wait_for_title "$win" "$WORK/title.png"
 shows_bout "$WORK/title.png" && fail "the title picture already looks like a bout; this test can't tell them apart"
 
-hold_key "$win" Return
-for ((i = 0; i < 50; i++)); do
-    screenshot "$win" "$WORK/bout.png"
-    shows_bout "$WORK/bout.png" && break
-    sleep 0.1
-done
-keep_shot "$WORK/bout.png" bout.png
-shows_bout "$WORK/bout.png" || fail "no bout HUD after ENTER (life bar pixel $(pixel "$WORK/bout.png" "${life_bar[@]}"))"
+# bout_now SHOT: takes a screenshot and tells whether it shows a fresh bout.
+bout_now() {
+    screenshot "$win" "$1"
+    shows_bout "$1"
+}
 
-# The enemies walk in and open their attacks within the first seconds.
-sleep 3
-alive "$GAME_PID" || { wait_exit 0; fail "ryke ended during the bout with status $GAME_STATUS"; }
-screenshot "$win" "$WORK/bout-later.png"
+# moved_on: the bout goes on: the fighters have moved since the first bout frame, HUD still there.
+moved_on() {
+    alive "$GAME_PID" || { wait_exit 0; fail "ryke ended during the bout with status $GAME_STATUS"; }
+    screenshot "$win" "$WORK/bout-later.png"
+    (($(differing_pixels "$WORK/bout-later.png" "$WORK/bout.png") > 500)) &&
+        [[ $(pixel "$WORK/bout-later.png" "${life_frame[@]}") == 0,0,0 ]]
+}
+
+hold_key "$win" Return
+poll 5 bout_now "$WORK/bout.png" || fail "no bout HUD after ENTER (life bar pixel $(pixel "$WORK/bout.png" "${life_bar[@]}"))"
+keep_shot "$WORK/bout.png" bout.png
+# The enemies open their attacks within the first seconds.
+poll 10 moved_on || fail "the bout stood still or its arena went"
 keep_shot "$WORK/bout-later.png" bout-later.png
-[[ $(pixel "$WORK/bout-later.png" "${life_frame[@]}") == 0,0,0 ]] || fail "the arena is gone 3 s into the bout"
 
 hold_key "$win" Escape
 wait_exit 5

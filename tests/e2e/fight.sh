@@ -12,36 +12,42 @@ start_game "$REPO_ROOT"
 win=$(find_window Ryke)
 wait_for_title "$win" "$WORK/title.png"
 
+# fresh_hud: a screenshot that shows the bout's HUD (a full life bar).
+fresh_hud() {
+    screenshot "$win" "$WORK/standing.png"
+    [[ $(pixel "$WORK/standing.png" 274 25) == 0,255,30 ]]
+}
+
 hold_key "$win" Return
-sleep 0.3
-screenshot "$win" "$WORK/standing.png"
+poll 5 fresh_hud || fail "no bout after ENTER"
 keep_shot "$WORK/standing.png" fight-standing.png
 # Full life: green to x 274 inside a black frame; an empty carnage meter.
 [[ $(pixel "$WORK/standing.png" 274 25) == 0,255,30 ]] || fail "life bar not full at the start"
 [[ $(pixel "$WORK/standing.png" 275 25) == 0,0,0 ]] || fail "life bar longer than full"
 [[ $(pixel "$WORK/standing.png" 900 25) == 0,0,0 ]] || fail "carnage meter not empty"
 
+# hero_changed: the hero's strip, taken alone so that the short wind-up is caught, differs
+# from the standing one.
+hero_changed() {
+    import -window "$win" -crop "$hero_strip" +repage "$WORK/hero-attacking.png" 2>>"$WORK/import.log" ||
+        fail "could not take a screenshot of window $win"
+    (($(differing_pixels "$WORK/hero-attacking.png" "$WORK/hero-standing.png") > 500))
+}
+
 # Facing left, D is the high attack: his wind-up picture replaces the stand.
-xdotool keydown --window "$win" d
-sleep 0.12
-screenshot "$win" "$WORK/attacking.png"
-xdotool keyup --window "$win" d
-keep_shot "$WORK/attacking.png" fight-attacking.png
 convert "$WORK/standing.png" -crop "$hero_strip" +repage "$WORK/hero-standing.png"
-convert "$WORK/attacking.png" -crop "$hero_strip" +repage "$WORK/hero-attacking.png"
-changed=$(differing_pixels "$WORK/hero-attacking.png" "$WORK/hero-standing.png")
-[[ $changed =~ ^[0-9]+$ ]] && ((changed > 500)) ||
-    fail "the attack key did not change the hero's picture ($changed pixels)"
+xdotool keydown --window "$win" d
+poll 2 hero_changed || fail "the attack key did not change the hero's picture"
+xdotool keyup --window "$win" d
+keep_shot "$WORK/hero-attacking.png" fight-attacking.png
 
 # Idle from here on: the enemies kill him, and three seconds later the title is back.
-for ((i = 0; i < 40; i++)); do
-    sleep 1
+# back_at_title: the game runs and shows the title again.
+back_at_title() {
     alive "$GAME_PID" || fail "ryke ended during the bout"
-    screenshot "$win" "$WORK/later.png"
-    diff=$(differing_pixels "$WORK/later.png" "$WORK/enterScreen.png")
-    [[ $diff =~ ^[0-9]+$ ]] && ((diff <= 3932)) && break
-done
-((i < 40)) || fail "the title never came back after standing idle for 40 s"
+    shows_title "$win" "$WORK/later.png"
+}
+poll 40 back_at_title || fail "the title never came back after standing idle for 40 s"
 
 hold_key "$win" Escape
 wait_exit 5

@@ -140,32 +140,45 @@ differing_pixels() {
     if ((status > 1)); then echo "error: $out"; else awk '{ printf "%d\n", $1 }' <<<"$out"; fi
 }
 
+# Up to 0.5% of a 1024 x 768 picture may differ from the title picture and still be the title.
+TITLE_TOLERANCE=3932
+
+# poll SECONDS COMMAND...: runs COMMAND every tenth of a second until it succeeds (status 0) or
+# SECONDS have passed (status 1).
+poll() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# shows_title WINDOW SHOT: takes a screenshot and tells whether it is the title picture.
+shows_title() {
+    local diff
+    [[ -f $WORK/enterScreen.png ]] || convert "$REPO_ROOT/images/enterScreen.pcx" "$WORK/enterScreen.png"
+    screenshot "$1" "$2"
+    diff=$(differing_pixels "$2" "$WORK/enterScreen.png")
+    [[ $diff =~ ^[0-9]+$ ]] && ((diff <= TITLE_TOLERANCE))
+}
+
 # wait_for_title WINDOW SHOT: waits up to 10 s for the window to show the title picture.
 wait_for_title() {
-    local i diff=unknown
     [[ -f $REPO_ROOT/images/enterScreen.pcx ]] || fail "images/enterScreen.pcx is missing"
-    [[ -f $WORK/enterScreen.png ]] || convert "$REPO_ROOT/images/enterScreen.pcx" "$WORK/enterScreen.png"
-    for ((i = 0; i < 50; i++)); do
-        screenshot "$1" "$2"
-        diff=$(differing_pixels "$2" "$WORK/enterScreen.png")
-        # Up to 0.5% of a 1024 x 768 picture may differ.
-        if [[ $diff =~ ^[0-9]+$ ]] && ((diff <= 3932)); then return 0; fi
-        sleep 0.2
-    done
+    poll 10 shows_title "$1" "$2" && return 0
     keep_shot "$2" not-title.png
-    fail "the window never showed the title picture ($diff pixels differ)"
+    fail "the window never showed the title picture"
+}
+
+# left_title WINDOW: true once the game runs and its window no longer shows the title.
+left_title() {
+    alive "$GAME_PID" || { wait_exit 0; fail "ryke ended with $GAME_STATUS on its way into a bout"; }
+    ! shows_title "$1" "$WORK/bout.png"
 }
 
 # enter_bout WINDOW: presses ENTER on the title and waits up to 5 s for the title to go.
 enter_bout() {
-    local i diff
     hold_key "$1" Return
-    for ((i = 0; i < 50; i++)); do
-        alive "$GAME_PID" || { wait_exit 0; fail "ryke ended with $GAME_STATUS on its way into a bout"; }
-        screenshot "$1" "$WORK/bout.png"
-        diff=$(differing_pixels "$WORK/bout.png" "$WORK/enterScreen.png")
-        [[ $diff =~ ^[0-9]+$ ]] && ((diff > 3932)) && return 0
-        sleep 0.1
-    done
-    fail "the title stayed up after ENTER"
+    poll 5 left_title "$1" || fail "the title stayed up after ENTER"
 }
