@@ -98,13 +98,15 @@ if stage "build asan+ubsan" build build-asan -DRYKE_SANITIZE="address;undefined"
     # The library installs its own SIGSEGV handler; let ASan report faults itself.
     ASAN_OPTIONS=allow_user_segv_handler=0 UBSAN_OPTIONS=print_stacktrace=1 \
         stage "tests asan+ubsan" run_ctest build-asan -LE e2e || true
-    # The real game in a window too. The library unloads its sound driver at exit, and with it
-    # the sound library, whose cached configuration the leak checker would then report, through
-    # stacks it cannot read, taking 10 s an exit: the game is started with that library preloaded,
-    # so it stays. Loaded first, it needs ASan's link-order check off. A sanitizer's report ends
-    # the game with 99, a status no test expects.
+    # The real game in a window too. The library unloads its ALSA driver module at exit, and
+    # with it the sound library, whose cached configuration the leak checker would then report,
+    # through stacks it cannot read, taking 10 s an exit: the game is started with the sound
+    # library and that module (with the library it needs) preloaded, so they stay. Loaded first,
+    # they need ASan's link-order check off. A sanitizer's report ends the game with 99, a status
+    # no test expects.
+    alsa_module=$(echo "$(pkg-config --variable=libdir allegro)"/allegro/*/alleg-alsadigi.so)
     ASAN_OPTIONS=allow_user_segv_handler=0:verify_asan_link_order=0:exitcode=99 \
-        UBSAN_OPTIONS=print_stacktrace=1 RYKE_E2E_PRELOAD=libasound.so.2 \
+        UBSAN_OPTIONS=print_stacktrace=1 RYKE_E2E_PRELOAD="libasound.so.2:liballeg.so.4.4:$alsa_module" \
         stage "e2e asan+ubsan" tests_with_display build-asan -L e2e || true
 fi
 
