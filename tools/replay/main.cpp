@@ -4,12 +4,10 @@
 #include <allegro.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <set>
-#include <sstream>
 
 #include "replay/runner.h"
 #include "replay/soak.h"

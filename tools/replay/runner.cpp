@@ -253,7 +253,7 @@ BoutRun runBout(const BoutScript& script, const RunOptions& options)
         for (const std::string& what : watch.after(now))
             run.faults.push_back("frame " + std::to_string(run.frames) + " (hundredth " + std::to_string(now) +
                                  "): " + what);
-        if (!run.faults.empty() && options.stopAtFault)
+        if (!run.faults.empty())
             break;
     }
     run.lastHundredth = now;

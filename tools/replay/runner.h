@@ -36,13 +36,12 @@ std::vector<std::string> lineInvariants();
 struct RunOptions {
     bool draw = true;    // compose real pixels (and checksum them)
     bool trace = true;   // write the trace lines
-    bool stopAtFault = true;
     std::function<void(int frame)> afterFrame; // called with the frame's number once it is composed
 };
 
 struct BoutRun {
     std::vector<std::string> trace;  // the set-up line, then one line per frame
-    std::vector<std::string> faults; // "frame N (hundredth T): what"
+    std::vector<std::string> faults; // "frame N (hundredth T): what"; the bout stops at the first faulty frame
     int frames = 0;
     int lastHundredth = 0;
     bool ended = false; // the bout itself ended (death or ESC), not the script

@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include <algorithm>
 #include <chrono>
 #include <sstream>
 
