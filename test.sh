@@ -95,9 +95,11 @@ if stage "build" build build; then
     stage "tests (unit, assets, e2e)" tests_with_display build || true
 fi
 
-# The sanitizer trees build only what their tests run.
+# The sanitizer trees build only what their tests run, at -O1 (a third faster to build than
+# -O2, and the sanitizers' usual level).
 ASAN_TARGETS="ryke ryke_tests ryke_replay_cli bot_test clock_test assetgen"
-if BUILD_TARGET=$ASAN_TARGETS stage "build asan+ubsan" build build-asan -DRYKE_SANITIZE="address;undefined"; then
+SANITIZED=(-DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g")
+if BUILD_TARGET=$ASAN_TARGETS stage "build asan+ubsan" build build-asan "${SANITIZED[@]}" -DRYKE_SANITIZE="address;undefined"; then
     # The library installs its own SIGSEGV handler; let ASan report faults itself.
     ASAN_OPTIONS=allow_user_segv_handler=0 UBSAN_OPTIONS=print_stacktrace=1 \
         stage "tests asan+ubsan" run_ctest build-asan -LE e2e || true
@@ -113,7 +115,7 @@ if BUILD_TARGET=$ASAN_TARGETS stage "build asan+ubsan" build build-asan -DRYKE_S
         stage "e2e asan+ubsan" tests_with_display build-asan -L e2e -LE package || true
 fi
 
-if BUILD_TARGET=clock_test stage "build tsan (clock)" build build-tsan -DRYKE_SANITIZE=thread; then
+if BUILD_TARGET=clock_test stage "build tsan (clock)" build build-tsan "${SANITIZED[@]}" -DRYKE_SANITIZE=thread; then
     stage "tests tsan (clock)" run_ctest build-tsan -L tsan || true
 fi
 
