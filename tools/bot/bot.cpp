@@ -10,7 +10,6 @@
 #include "replay/runner.h"
 #include "shell/game.h"
 #include "shell/quit.h"
-#include "shell/timer.h"
 
 namespace {
 
@@ -87,12 +86,7 @@ BoutResult playBout(const BotSettings& settings, unsigned seed, const BoutWatch&
     int arrived[2] = {-1000, -1000}; // when each line's current enemy last walked in
     while (gameOn && now < settings.limitHundredths) {
         clockMs += settings.frameMs;
-        now = clockMs / 10;
-        setNow(now);
-        // 35 logic ticks a second, as the timer raises them.
-        const int ticksDue = static_cast<int>(static_cast<long long>(clockMs) * 35 / 1000);
-        g_counter += ticksDue - ticksGiven;
-        ticksGiven = ticksDue;
+        now = advanceClock(clockMs, ticksGiven);
         if (heldKey >= 0 && now >= releaseAt) {
             key[heldKey] = 0;
             heldKey = -1;

@@ -36,6 +36,15 @@ bool startHeadless(std::string& error)
 
 void setNow(int hundredths) { g_hSecCounter.store(hundredths); }
 
+int advanceClock(int clockMs, int& ticksGiven)
+{
+    setNow(clockMs / 10);
+    const int ticksDue = static_cast<int>(static_cast<long long>(clockMs) * 35 / 1000);
+    g_counter += ticksDue - ticksGiven;
+    ticksGiven = ticksDue;
+    return clockMs / 10;
+}
+
 void freshBout(unsigned seed)
 {
     setNow(0);
@@ -231,12 +240,7 @@ BoutRun runBout(const BoutScript& script, const RunOptions& options)
     int clockMs = 0, ticksGiven = 0, now = 0;
     while (gameOn && now < script.until && (!script.lastFrame || run.frames < script.lastFrame)) {
         clockMs += schedule.next(clockMs);
-        now = clockMs / 10;
-        setNow(now);
-        // 35 logic ticks a second, as the timer raises them.
-        const int ticksDue = static_cast<int>(static_cast<long long>(clockMs) * 35 / 1000);
-        g_counter += ticksDue - ticksGiven;
-        ticksGiven = ticksDue;
+        now = advanceClock(clockMs, ticksGiven);
         for (; nextKey < script.keys.size() && script.keys[nextKey].at <= now; ++nextKey)
             key[script.keys[nextKey].key] = script.keys[nextKey].down;
         for (; nextKill < script.kills.size() && script.kills[nextKill].at <= now; ++nextKill)

@@ -21,6 +21,9 @@ void freshBout(unsigned seed = 1);
 
 // Sets the hundredths counter, as the timer would have.
 void setNow(int hundredths);
+// Moves the clock to clockMs of play as the timers would have: the hundredths, and the logic
+// ticks (35 a second) due since ticksGiven, which it brings up to date. Returns the hundredth.
+int advanceClock(int clockMs, int& ticksGiven);
 
 // What a player relies on, checked after a frame; each broken promise is one sentence.
 struct Watch {
