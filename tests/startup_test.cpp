@@ -37,11 +37,15 @@ TEST(Startup, EveryMissingFileIsNamedAndTheRestStillLoad)
 
     releaseAssets();
     fs::current_path(copy);
-    const std::vector<std::string> missing = loadAssets();
+    const std::vector<RefusedAsset> refused = loadAssets();
     fs::current_path(repo);
-    const std::vector<std::string> expected = {"sound/gunShot_2.wav", "images/badSwordLo_1_flip.pcx",
-                                               "images/gunDie.pcx"};
-    EXPECT_EQ(expected, missing);
+    std::vector<std::string> named;
+    for (const RefusedAsset& file : refused)
+        named.push_back(file.path + ": " + file.reason);
+    const std::vector<std::string> expected = {"sound/gunShot_2.wav: is missing",
+                                               "images/badSwordLo_1_flip.pcx: is missing",
+                                               "images/gunDie.pcx: is missing"};
+    EXPECT_EQ(expected, named);
     EXPECT_EQ(nullptr, gunDeath_1);
     ASSERT_NE(nullptr, buffer);
     EXPECT_EQ(screen->w, buffer->w) << "the back buffer has the screen's size";

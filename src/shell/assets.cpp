@@ -96,13 +96,10 @@ std::string faultOf(const char* path, std::string (*check)(const std::string&))
 
 } // namespace
 
-std::vector<std::string> loadAssets(std::vector<std::string>* reasons)
+std::vector<RefusedAsset> loadAssets()
 {
-    std::vector<std::string> refused, why;
-    const auto refuse = [&](const char* path, std::string reason) {
-        refused.emplace_back(path);
-        why.push_back(std::move(reason));
-    };
+    std::vector<RefusedAsset> refused;
+    const auto refuse = [&](const char* path, std::string reason) { refused.push_back({path, std::move(reason)}); };
     for (const SampleAsset& asset : sampleAssets) {
         std::string fault = faultOf(asset.path, soundFault);
         *asset.handle = fault.empty() ? load_sample(asset.path) : nullptr;
@@ -118,7 +115,5 @@ std::vector<std::string> loadAssets(std::vector<std::string>* reasons)
         if (!*asset.handle)
             refuse(asset.path, fault.empty() ? "could not be loaded" : fault);
     }
-    if (reasons)
-        *reasons = std::move(why);
     return refused;
 }

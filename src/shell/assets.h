@@ -41,8 +41,13 @@ constexpr int pictureAssetCount = 48;
 extern const SampleAsset sampleAssets[sampleAssetCount];
 extern const PictureAsset pictureAssets[pictureAssetCount];
 
+// A file that did not load, and why, in a few words.
+struct RefusedAsset {
+    std::string path;
+    std::string reason;
+};
+
 // Loads the samples, creates the back buffer at the screen's size, then loads the pictures,
 // relative to the working directory; a file is handed to the library only once it has passed
-// its check. Returns the paths of every file that did not load, and fills reasons (when given)
-// with why, in the same order.
-std::vector<std::string> loadAssets(std::vector<std::string>* reasons = nullptr);
+// its check. Returns every file that did not load, in load order.
+std::vector<RefusedAsset> loadAssets();

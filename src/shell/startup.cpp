@@ -46,15 +46,15 @@ constexpr std::size_t linesInBox = 20;
 
 // One line a refused file, with why; a missing folder takes one line for all its files, and
 // only then is the player sent to the folder the game must be started from.
-static void reportRefused(const std::vector<std::string>& paths, const std::vector<std::string>& reasons)
+static void reportRefused(const std::vector<RefusedAsset>& refused)
 {
     std::vector<std::string> lines;
     std::set<std::string> missingFolders;
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        const std::size_t slash = paths[i].find('/');
-        const std::string folder = paths[i].substr(0, slash);
+    for (const RefusedAsset& file : refused) {
+        const std::size_t slash = file.path.find('/');
+        const std::string folder = file.path.substr(0, slash);
         if (slash == std::string::npos || isFolder(folder))
-            lines.push_back("  " + paths[i] + ": " + reasons[i] + "\n");
+            lines.push_back("  " + file.path + ": " + file.reason + "\n");
         else if (missingFolders.insert(folder).second)
             lines.push_back("  " + folder + "/: the whole folder is missing\n");
     }
@@ -92,10 +92,9 @@ bool initialise()
     if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) != 0)
         allegro_message("Error initialising sound system\n%s\n", allegro_error);
     // Nothing may be drawn or played from a handle that did not load, so every one is checked.
-    std::vector<std::string> reasons;
-    const std::vector<std::string> refused = loadAssets(&reasons);
+    const std::vector<RefusedAsset> refused = loadAssets();
     if (!refused.empty()) {
-        reportRefused(refused, reasons);
+        reportRefused(refused);
         return false;
     }
     timer.Init();

@@ -23,9 +23,10 @@ bool startHeadless(std::string& error)
     }
     set_color_depth(32);
     screen = create_bitmap(1024, 768);
-    const std::vector<std::string> missing = loadAssets();
-    if (!screen || !missing.empty()) {
-        error = "could not load " + (missing.empty() ? std::string("the screen") : missing.front()) +
+    const std::vector<RefusedAsset> refused = loadAssets();
+    if (!screen || !refused.empty()) {
+        error = "could not load " +
+                (refused.empty() ? std::string("the screen") : refused.front().path + ": " + refused.front().reason) +
                 " (run from the folder that holds images/ and sound/)";
         return false;
     }
