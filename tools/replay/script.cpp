@@ -17,13 +17,6 @@ const NamedKey namedKeys[] = {{"D", KEY_D},         {"F", KEY_F},         {"G", 
                               {"J", KEY_J},         {"K", KEY_K},         {"SPACE", KEY_SPACE},
                               {"ENTER", KEY_ENTER}, {"ESC", KEY_ESC}};
 
-// A small generator of our own, so the intervals never touch the game's rand().
-unsigned step(unsigned& state)
-{
-    state = state * 1664525u + 1013904223u;
-    return state >> 8;
-}
-
 } // namespace
 
 int keyCode(const std::string& name)
@@ -110,11 +103,22 @@ bool readScript(std::istream& in, BoutScript& script, std::string& error)
             return false;
         }
     }
-    std::stable_sort(script.keys.begin(), script.keys.end(),
-                     [](const KeyEvent& a, const KeyEvent& b) { return a.at < b.at; });
-    std::stable_sort(script.stalls.begin(), script.stalls.end());
-    std::stable_sort(script.kills.begin(), script.kills.end(), [](const Kill& a, const Kill& b) { return a.at < b.at; });
+    putInTimeOrder(script);
     return true;
+}
+
+void putInTimeOrder(BoutScript& script)
+{
+    const auto earlier = [](const auto& a, const auto& b) { return a.at < b.at; };
+    std::stable_sort(script.keys.begin(), script.keys.end(), earlier);
+    std::stable_sort(script.stalls.begin(), script.stalls.end());
+    std::stable_sort(script.kills.begin(), script.kills.end(), earlier);
+}
+
+int Dice::upTo(int n)
+{
+    state = state * 1664525u + 1013904223u;
+    return static_cast<int>((state >> 8) % static_cast<unsigned>(n));
 }
 
 void writeScript(std::ostream& out, const BoutScript& script)
@@ -142,7 +146,7 @@ void writeScript(std::ostream& out, const BoutScript& script)
         out << "last " << script.lastFrame << "\n";
 }
 
-FrameSchedule::FrameSchedule(const BoutScript& s) : script(s), state(s.frameSeed) {}
+FrameSchedule::FrameSchedule(const BoutScript& s) : script(s), dice{s.frameSeed} {}
 
 int FrameSchedule::next(int clockMs)
 {
@@ -150,7 +154,7 @@ int FrameSchedule::next(int clockMs)
     if (script.frames == BoutScript::Frames::list)
         ms = script.intervals[std::min(nextListed++, script.intervals.size() - 1)];
     else if (script.frames == BoutScript::Frames::random)
-        ms = script.shortest + static_cast<int>(step(state) % unsigned(script.longest - script.shortest + 1));
+        ms = dice.between(script.shortest, script.longest);
     // A stall replaces the interval of the first frame that would be drawn at or after its hundredth.
     if (nextStall < script.stalls.size() && (clockMs + ms) / 10 >= script.stalls[nextStall].first)
         ms = script.stalls[nextStall++].second;

@@ -53,6 +53,17 @@ void writeScript(std::ostream& out, const BoutScript& script);
 int keyCode(const std::string& name);
 std::string keyName(int code);
 
+// Puts the keys, stalls and kills of a script in time order, keeping the order of equal times.
+void putInTimeOrder(BoutScript& script);
+
+// A small generator of the replays' own, so that frame intervals and random players never
+// touch the game's rand().
+struct Dice {
+    unsigned state;
+    int upTo(int n); // 0 .. n - 1
+    int between(int low, int high) { return low + upTo(high - low + 1); }
+};
+
 // The frame intervals of a script, one after another.
 class FrameSchedule {
 public:
@@ -64,5 +75,5 @@ private:
     const BoutScript& script;
     std::size_t nextListed = 0;
     std::size_t nextStall = 0;
-    unsigned state;
+    Dice dice;
 };

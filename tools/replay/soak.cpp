@@ -10,16 +10,6 @@
 
 namespace {
 
-struct Dice {
-    unsigned state;
-    int upTo(int n) // 0 .. n - 1
-    {
-        state = state * 1664525u + 1013904223u;
-        return static_cast<int>((state >> 8) % static_cast<unsigned>(n));
-    }
-    int between(int low, int high) { return low + upTo(high - low + 1); }
-};
-
 const int actionKeys[] = {KEY_D, KEY_F, KEY_G, KEY_H, KEY_J, KEY_K, KEY_SPACE};
 int anyKey(Dice& dice) { return actionKeys[dice.upTo(7)]; }
 
@@ -65,7 +55,7 @@ BoutScript randomBout(unsigned seed)
                 tap(t, n % 2 ? KEY_G : KEY_H, dice.between(2, 10));
         }
     }
-    std::stable_sort(bout.keys.begin(), bout.keys.end(), [](const KeyEvent& a, const KeyEvent& b) { return a.at < b.at; });
+    putInTimeOrder(bout);
     bout.frames = BoutScript::Frames::list;
     bout.intervals.clear();
     for (int ms = 0; ms < boutLimit * 10 + 1000;) {
