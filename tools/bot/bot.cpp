@@ -48,8 +48,6 @@ Action wrongHeight(Action action)
     }
 }
 
-const char* heightName(int phase3Height) { return phase3Height ? "high" : "low"; }
-
 // The enemy whose blow just took life from the hero: the one in its strike.
 void recordBlow(BoutResult& result, int now, const std::string& heroWas, const int (&arrived)[2])
 {
@@ -64,7 +62,7 @@ void recordBlow(BoutResult& result, int now, const std::string& heroWas, const i
         const bool opening = now - arrived[line] <= 90;
         const bool atFloor = e.attackDelay <= lines[line][lineLength - 1].attackDelay;
         result.blows.push_back({now, line, static_cast<int>(&e - lines[line]), behind, opening, atFloor, e.getEnemyType(),
-                                heightName(e.attackState == "high"), heroWas, ryke.life});
+                                e.attackState, heroWas, ryke.life});
         return;
     }
 }
