@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -64,6 +65,9 @@ void freshBout(unsigned seed)
     fillLines(pools);
 }
 
+namespace {
+
+// FNV-1a over the screen's pixels.
 std::uint32_t screenChecksum()
 {
     std::uint32_t hash = 2166136261u;
@@ -75,7 +79,14 @@ std::uint32_t screenChecksum()
     return hash;
 }
 
-namespace {
+// What a player relies on, checked after a frame; each broken promise is one sentence.
+struct Watch {
+    std::string heroStateBefore;
+    int heroTimeBefore = 0;
+    bool engagedDeadBefore = false;
+    void before();
+    std::vector<std::string> after(int now) const;
+};
 
 const char* const heroStates[] = {"normal",   "high",    "low",    "highParry",   "lowParry", "highKick",
                                   "lowKick",  "evade",   "carnageShot", "damaged", "dead"};

@@ -3,7 +3,6 @@
 // clock, the keys and the frames are driven from the script, and every frame becomes a line
 // of trace and is checked against what a player relies on.
 
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,14 +24,6 @@ void setNow(int hundredths);
 // ticks (35 a second) due since ticksGiven, which it brings up to date. Returns the hundredth.
 int advanceClock(int clockMs, int& ticksGiven);
 
-// What a player relies on, checked after a frame; each broken promise is one sentence.
-struct Watch {
-    std::string heroStateBefore;
-    int heroTimeBefore = 0;
-    bool engagedDeadBefore = false;
-    void before();
-    std::vector<std::string> after(int now) const;
-};
 // The lines' counters and pointers as an advance leaves them.
 std::vector<std::string> lineInvariants();
 
@@ -51,6 +42,3 @@ struct BoutRun {
 };
 
 BoutRun runBout(const BoutScript& script, const RunOptions& options = {});
-
-// FNV-1a over the screen's pixels.
-std::uint32_t screenChecksum();
