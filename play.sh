@@ -9,6 +9,11 @@ if [[ -z ${DISPLAY:-} ]]; then
     echo "ryke needs a display: run it from a desktop session (DISPLAY is not set)." >&2
     exit 1
 fi
+if ! display_reachable; then
+    echo "ryke needs a display: no X server answers at DISPLAY=$DISPLAY." >&2
+    exit 1
+fi
+writable_trees build
 
 PACKAGES=(build-essential cmake pkg-config liballegro4-dev libloadpng4-dev)
 

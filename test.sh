@@ -6,14 +6,16 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/need_packages.sh
 
-PACKAGES=(build-essential cmake pkg-config liballegro4-dev libloadpng4-dev googletest libgtest-dev
-    xvfb xdotool imagemagick x11-utils python3-xlib python3-numpy dpkg-dev desktop-file-utils)
+# libloadpng4-dev links with libpng and zlib without depending on their -dev packages.
+PACKAGES=(build-essential cmake pkg-config liballegro4-dev libloadpng4-dev libpng-dev zlib1g-dev
+    googletest libgtest-dev xvfb xdotool imagemagick x11-utils python3-xlib python3-numpy
+    dpkg-dev file desktop-file-utils)
 JOBS=2
 LOGS=$(mktemp -d "${TMPDIR:-/tmp}/ryke-test.XXXXXX")
 source tests/e2e/xvfb.sh
 
 SUMMARY=()
-FAILED=0
+FAILED_STAGES=()
 TESTS_PASSED=0
 TESTS_FAILED=0
 
@@ -32,9 +34,11 @@ interrupted() {
 }
 trap interrupted INT TERM HUP
 
-# stage NAME COMMAND...: runs one step, times it and records the outcome.
+# stage NAME COMMAND...: runs one step, times it and records the outcome. A stage that fails
+# without a failed test to show for it (a build, an install) counts as one failed test itself,
+# so that the last line never reads like success.
 stage() {
-    local name=$1 start=$SECONDS status=0
+    local name=$1 start=$SECONDS status=0 failed_before=$TESTS_FAILED
     shift
     echo "=== $name"
     "$@" || status=$?
@@ -42,7 +46,8 @@ stage() {
         SUMMARY+=("$(printf '%-28s %4ds  ok' "$name" $((SECONDS - start)))")
     else
         SUMMARY+=("$(printf '%-28s %4ds  FAILED' "$name" $((SECONDS - start)))")
-        FAILED=1
+        FAILED_STAGES+=("$name")
+        ((TESTS_FAILED > failed_before)) || TESTS_FAILED=$((TESTS_FAILED + 1))
     fi
     echo "=== $name: $((SECONDS - start)) s"
     return "$status"
@@ -88,7 +93,21 @@ tests_with_display() {
     return "$status"
 }
 
-stage "packages" need_packages "${PACKAGES[@]}" || exit 1
+writable_trees build build-asan build-tsan
+
+summary() {
+    echo
+    echo "=== summary"
+    printf '%s\n' "${SUMMARY[@]}"
+    echo "total: ${SECONDS} s"
+    if ((${#FAILED_STAGES[@]})); then
+        echo "failed stages: $(IFS=,; echo "${FAILED_STAGES[*]}" | sed 's/,/, /g')"
+    fi
+    echo "tests: $TESTS_PASSED passed, $TESTS_FAILED failed"
+    ((${#FAILED_STAGES[@]} == 0))
+}
+
+stage "packages" need_packages "${PACKAGES[@]}" || { summary; exit 1; }
 
 # Each test stage runs only when its build succeeded; a failure doesn't stop the later stages.
 if stage "build" build build; then
@@ -119,9 +138,4 @@ if BUILD_TARGET=clock_test stage "build tsan (clock)" build build-tsan "${SANITI
     stage "tests tsan (clock)" run_ctest build-tsan -L tsan || true
 fi
 
-echo
-echo "=== summary"
-printf '%s\n' "${SUMMARY[@]}"
-echo "total: ${SECONDS} s"
-echo "tests: $TESTS_PASSED passed, $TESTS_FAILED failed"
-exit "$FAILED"
+summary

@@ -47,13 +47,14 @@ need_display() {
 
 # start_game DIR [PREFIX...]: runs ryke in DIR (which holds images/ and sound/) in the
 # background, under the command PREFIX if one is given (env, setpriv, ...), with the libraries
-# RYKE_E2E_PRELOAD names preloaded (test.sh's sanitizer stage sets it).
+# RYKE_E2E_PRELOAD names preloaded (test.sh's sanitizer stage sets it). The game is stopped
+# after RYKE_E2E_LIFETIME seconds (50 unless set).
 start_game() {
     local dir=$1
     shift
     rm -f "$WORK/game.status" "$WORK/game.status.pid"
     # The runner ends the game even if ctest kills this script before its trap can.
-    (cd "$dir" && exec /usr/bin/python3 "$E2E_DIR/run_game.py" "$WORK/game.status" 50 \
+    (cd "$dir" && exec /usr/bin/python3 "$E2E_DIR/run_game.py" "$WORK/game.status" "${RYKE_E2E_LIFETIME:-50}" \
         ${RYKE_E2E_PRELOAD:+env LD_PRELOAD="$RYKE_E2E_PRELOAD"} "$@" "$RYKE" \
         </dev/null >"$WORK/game.out" 2>"$WORK/game.err") &
     GAME_PID=$!
@@ -76,17 +77,18 @@ alive() {
     [[ $state != Z ]]
 }
 
-# find_window TITLE: prints the id of the visible window titled TITLE (any case), waiting up
-# to 15 s. The title is the only handle: the library sets no _NET_WM_PID on its window.
+# find_window TITLE [SECONDS]: prints the id of the visible window titled TITLE (any case),
+# waiting up to SECONDS (15 unless given). The title is the only handle: the library sets no
+# _NET_WM_PID on its window.
 find_window() {
-    local i id
-    for ((i = 0; i < 150; i++)); do
+    local deadline=$((SECONDS + ${2:-15})) id
+    while ((SECONDS < deadline)); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
         if [[ -n $id ]]; then echo "$id"; return 0; fi
         alive "$GAME_PID" || fail "ryke ended before a '$1' window appeared"
         sleep 0.1
     done
-    fail "no '$1' window after 15 s"
+    fail "no '$1' window after ${2:-15} s"
 }
 
 # hold_key WINDOW KEY: the game polls key state 35 times a second, so a press must last a few ticks.
