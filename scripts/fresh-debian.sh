@@ -146,7 +146,7 @@ EOF
 
 # The end-to-end helpers (windows, keys, screenshots, the game's status) drive what the chroots
 # show; the game they start is the script play_in_root writes.
-cp "$(command -v true)" "$FRESH/start"
+cp /bin/true "$FRESH/start"
 source "$REPO/tests/e2e/lib.sh" "$FRESH/start"
 trap 'fresh_cleanup; cleanup' EXIT
 export RYKE_E2E_LIFETIME=1200
