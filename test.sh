@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/need_packages.sh
+source scripts/stages.sh
 
 # libloadpng4-dev links with libpng and zlib without depending on their -dev packages.
 PACKAGES=(build-essential cmake pkg-config liballegro4-dev libloadpng4-dev libpng-dev zlib1g-dev
@@ -13,11 +14,6 @@ PACKAGES=(build-essential cmake pkg-config liballegro4-dev libloadpng4-dev libpn
 JOBS=2
 LOGS=$(mktemp -d "${TMPDIR:-/tmp}/ryke-test.XXXXXX")
 source tests/e2e/xvfb.sh
-
-SUMMARY=()
-FAILED_STAGES=()
-TESTS_PASSED=0
-TESTS_FAILED=0
 
 CTEST_GROUP=
 
@@ -34,25 +30,6 @@ interrupted() {
 }
 trap interrupted INT TERM HUP
 
-# stage NAME COMMAND...: runs one step, times it and records the outcome. A stage that fails
-# without a failed test to show for it (a build, an install) counts as one failed test itself,
-# so that the last line never reads like success.
-stage() {
-    local name=$1 start=$SECONDS status=0 failed_before=$TESTS_FAILED
-    shift
-    echo "=== $name"
-    "$@" || status=$?
-    if ((status == 0)); then
-        SUMMARY+=("$(printf '%-28s %4ds  ok' "$name" $((SECONDS - start)))")
-    else
-        SUMMARY+=("$(printf '%-28s %4ds  FAILED' "$name" $((SECONDS - start)))")
-        FAILED_STAGES+=("$name")
-        ((TESTS_FAILED > failed_before)) || TESTS_FAILED=$((TESTS_FAILED + 1))
-    fi
-    echo "=== $name: $((SECONDS - start)) s"
-    return "$status"
-}
-
 # build DIR CMAKE-ARGS...: configures one tree and builds it (only the targets BUILD_TARGET names, if set).
 build() {
     local dir=$1
@@ -63,7 +40,7 @@ build() {
 
 # run_ctest DIR CTEST-ARGS...: runs ctest and adds its counts to the totals.
 run_ctest() {
-    local dir=$1 log status=0 counts failed total
+    local dir=$1 log status=0
     shift
     log="$LOGS/ctest-$(basename "$dir").log"
     # A process group of its own, so that cleanup can end ctest together with its tests.
@@ -73,13 +50,7 @@ run_ctest() {
     CTEST_GROUP=$!
     wait "$CTEST_GROUP" || status=$?
     CTEST_GROUP=
-    # "100% tests passed, 0 tests failed out of 42"
-    counts=$(sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\1 \2/p' "$log")
-    if [[ -n $counts ]]; then
-        read -r failed total <<<"$counts"
-        TESTS_FAILED=$((TESTS_FAILED + failed))
-        TESTS_PASSED=$((TESTS_PASSED + total - failed))
-    fi
+    count_tests "$log"
     return "$status"
 }
 
@@ -94,18 +65,6 @@ tests_with_display() {
 }
 
 writable_trees build build-asan build-tsan
-
-summary() {
-    echo
-    echo "=== summary"
-    printf '%s\n' "${SUMMARY[@]}"
-    echo "total: ${SECONDS} s"
-    if ((${#FAILED_STAGES[@]})); then
-        echo "failed stages: $(IFS=,; echo "${FAILED_STAGES[*]}" | sed 's/,/, /g')"
-    fi
-    echo "tests: $TESTS_PASSED passed, $TESTS_FAILED failed"
-    ((${#FAILED_STAGES[@]} == 0))
-}
 
 stage "packages" need_packages "${PACKAGES[@]}" || { summary; exit 1; }
 

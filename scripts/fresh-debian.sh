@@ -12,6 +12,7 @@
 set -euo pipefail
 REPO=$(cd "$(dirname "$0")/.." && pwd)
 source "$REPO/scripts/need_packages.sh"
+source "$REPO/scripts/stages.sh"
 
 ((EUID == 0)) || { echo "fresh-debian: run as root (it makes chroots)" >&2; exit 1; }
 MIRROR=http://deb.debian.org/debian
@@ -21,7 +22,8 @@ CACHE=/var/cache/ryke-fresh
 need_packages debootstrap xvfb xdotool imagemagick x11-utils python3 git
 
 FRESH=$(mktemp -d /var/tmp/ryke-fresh.XXXXXX)
-STEPS=()
+LOGS=$FRESH/logs
+mkdir "$LOGS"
 
 # Every mount below a chroot, deepest first.
 mounts_under() { findmnt -rn -o TARGET | grep "^$1/" | sort -r || true; }
@@ -55,14 +57,13 @@ fresh_cleanup() {
     fi
 }
 
-# step NAME COMMAND...: runs one step and records how long it took.
+# step NAME COMMAND...: one stage of the run; like a new user, the run stops at the first that fails.
 step() {
-    local name=$1 start=$SECONDS
-    shift
-    echo "=== fresh: $name"
-    "$@"
-    STEPS+=("$(printf '%-32s %4ds' "$name" $((SECONDS - start)))")
-    echo "=== fresh: $name: $((SECONDS - start)) s"
+    local status=0
+    stage "$@" || status=$?
+    ((status == 0)) && return 0
+    summary || true
+    exit "$status"
 }
 
 # new_root NAME: a fresh copy of the minimal system, with what a booted machine has mounted.
@@ -91,7 +92,7 @@ bootstrap() {
         if grep -qE "Failed getting release file|Couldn't download|Could not resolve|Temporary failure" \
             "$FRESH/debootstrap.log"; then
             echo "fresh-debian: DEBOOTSTRAP COULD NOT REACH DEBIAN'S PACKAGES ($MIRROR)" >&2
-            exit 75
+            return "$CANNOT_RUN"
         fi
         return 1
     fi
@@ -120,14 +121,15 @@ clone() {
     umount "$root/mnt/origin"
 }
 
-# run_in_repo ROOT COMMAND: a README command as root in the clone.
+# run_in_repo ROOT COMMAND: a README command as root in the clone; the tests it runs are counted.
 run_in_repo() {
-    in_root "$1" "cd /root/ryke && $2"
+    logged "$(basename "$1")" in_root "$1" "cd /root/ryke && $2"
 }
 
 # play_in_root ROOT COMMAND [USER]: the game, started by COMMAND in ROOT (as USER if given),
-# shows the title on this machine's X server, and ESC ends it with status 0.
-play_in_root() {
+# shows the title on this machine's X server, and ESC ends it with status 0. In a subshell, so
+# that a failure ends only this step.
+play_in_root() (
     local root=$1 command=$2 user=${3:-} home=/root win
     [[ -z $user ]] || home=/home/$user
     cat >"$FRESH/start" <<EOF
@@ -139,10 +141,9 @@ EOF
     # The first start installs packages and builds the game: minutes, not seconds.
     win=$(find_window Ryke 900)
     wait_for_title "$win" "$WORK/title.png"
-    hold_key "$win" Escape
-    wait_exit 10
+    escape_and_wait "$win"
     expect_status 0
-}
+)
 
 # The end-to-end helpers (windows, keys, screenshots, the game's status) drive what the chroots
 # show; the game they start is the script play_in_root writes.
@@ -173,4 +174,4 @@ for command in "${COMMANDS[@]}"; do
 done
 
 echo "=== fresh: every README command passed on a fresh Debian 12"
-printf '%s\n' "${STEPS[@]}"
+summary

@@ -87,7 +87,7 @@ done
 start_game "$WORK/game" "${as[@]}"
 show_box bad-assets-box.png
 hold_key "$BOX" Return
-wait_exit 5
+wait_exit "$PATIENCE"
 expect_status 1
 boxes=$(grep -c '^=== box' "$WORK/xmessage.log")
 ((boxes == 1)) || fail "$boxes message boxes, expected one"
@@ -121,6 +121,6 @@ for ((i = 0; i < 5; i++)); do
     sleep 0.1
 done
 hold_key "$BOX" Return
-wait_exit 5
+wait_exit "$PATIENCE"
 expect_status 143
 echo "PASS: damaged files named with their reasons (status 1); without sound/ the box says where to start, and SIGTERM under it gives 143"

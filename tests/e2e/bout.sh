@@ -34,14 +34,12 @@ moved_on() {
         [[ $(pixel "$WORK/bout-later.png" "${life_frame[@]}") == 0,0,0 ]]
 }
 
-hold_key "$win" Return
-poll 5 bout_now "$WORK/bout.png" || fail "no bout HUD after ENTER (life bar pixel $(pixel "$WORK/bout.png" "${life_bar[@]}"))"
+press_until "$win" Return bout_now "$WORK/bout.png" || fail "no bout HUD after ENTER (life bar pixel $(pixel "$WORK/bout.png" "${life_bar[@]}"))"
 keep_shot "$WORK/bout.png" bout.png
 # The enemies open their attacks within the first seconds.
-poll 10 moved_on || fail "the bout stood still or its arena went"
+poll "$PATIENCE" moved_on || fail "the bout stood still or its arena went"
 keep_shot "$WORK/bout-later.png" bout-later.png
 
-hold_key "$win" Escape
-wait_exit 5
+escape_and_wait "$win"
 expect_status 0
 echo "PASS: ENTER starts a bout, ESC in the bout exits 0"

@@ -9,7 +9,7 @@ start_game "$REPO_ROOT"
 win=$(find_window Ryke)
 wait_for_title "$win" "$WORK/title.png"
 close_window "$win"
-wait_exit 5
+wait_exit "$PATIENCE"
 expect_status 0
 echo "ok: close button on the title exits 0"
 
@@ -18,6 +18,6 @@ win=$(find_window Ryke)
 wait_for_title "$win" "$WORK/title.png"
 enter_bout "$win"
 close_window "$win"
-wait_exit 5
+wait_exit "$PATIENCE"
 expect_status 0
 echo "PASS: close button exits 0 on the title and in a bout"

@@ -10,6 +10,9 @@ source "$E2E_DIR/xvfb.sh"
 
 RYKE=$(realpath "${1:?usage: $0 PATH/TO/ryke}")
 [[ -x $RYKE ]] || { echo "not an executable: $RYKE" >&2; exit 1; }
+# How long a test waits for what it expects (a window, a picture, an exit) before it fails:
+# generous, because the machine may be busy with builds; a passing test never waits it out.
+PATIENCE=30
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/ryke-e2e.XXXXXX")
 GAME_PID=
 GAME_STATUS=
@@ -48,13 +51,13 @@ need_display() {
 # start_game DIR [PREFIX...]: runs ryke in DIR (which holds images/ and sound/) in the
 # background, under the command PREFIX if one is given (env, setpriv, ...), with the libraries
 # RYKE_E2E_PRELOAD names preloaded (test.sh's sanitizer stage sets it). The game is stopped
-# after RYKE_E2E_LIFETIME seconds (50 unless set).
+# after RYKE_E2E_LIFETIME seconds (180 unless set).
 start_game() {
     local dir=$1
     shift
     rm -f "$WORK/game.status" "$WORK/game.status.pid"
     # The runner ends the game even if ctest kills this script before its trap can.
-    (cd "$dir" && exec /usr/bin/python3 "$E2E_DIR/run_game.py" "$WORK/game.status" "${RYKE_E2E_LIFETIME:-50}" \
+    (cd "$dir" && exec /usr/bin/python3 "$E2E_DIR/run_game.py" "$WORK/game.status" "${RYKE_E2E_LIFETIME:-180}" \
         ${RYKE_E2E_PRELOAD:+env LD_PRELOAD="$RYKE_E2E_PRELOAD"} "$@" "$RYKE" \
         </dev/null >"$WORK/game.out" 2>"$WORK/game.err") &
     GAME_PID=$!
@@ -78,17 +81,17 @@ alive() {
 }
 
 # find_window TITLE [SECONDS]: prints the id of the visible window titled TITLE (any case),
-# waiting up to SECONDS (15 unless given). The title is the only handle: the library sets no
+# waiting up to SECONDS (PATIENCE unless given). The title is the only handle: the library sets no
 # _NET_WM_PID on its window.
 find_window() {
-    local deadline=$((SECONDS + ${2:-15})) id
+    local deadline=$((SECONDS + ${2:-$PATIENCE})) id
     while ((SECONDS < deadline)); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
         if [[ -n $id ]]; then echo "$id"; return 0; fi
         alive "$GAME_PID" || fail "ryke ended before a '$1' window appeared"
         sleep 0.1
     done
-    fail "no '$1' window after ${2:-15} s"
+    fail "no '$1' window after ${2:-$PATIENCE} s"
 }
 
 # hold_key WINDOW KEY: the game polls key state 35 times a second, so a press must last a few ticks.
@@ -97,6 +100,28 @@ hold_key() {
     sleep 0.15
     # The key may well have closed the window already.
     xdotool keyup --window "$1" "$2" 2>>"$WORK/xdotool.log" || true
+}
+
+# press_until WINDOW KEY COMMAND...: presses KEY until COMMAND succeeds, again every 2 s: a busy
+# machine can starve the game for longer than one press lasts. Fails after PATIENCE seconds.
+press_until() {
+    local win=$1 key=$2 deadline=$((SECONDS + PATIENCE))
+    shift 2
+    while ((SECONDS < deadline)); do
+        # The window may have gone with the first press already.
+        xdotool keydown --window "$win" "$key" sleep 0.15 keyup --window "$win" "$key" 2>>"$WORK/xdotool.log" || true
+        poll 2 "$@" && return 0
+    done
+    return 1
+}
+
+# Whether the game has ended.
+game_ended() { ! alive "$GAME_PID"; }
+
+# escape_and_wait WINDOW: ESC, and the game's exit status in GAME_STATUS.
+escape_and_wait() {
+    press_until "$1" Escape game_ended || fail "ryke still running $PATIENCE s after ESC"
+    wait_exit 0
 }
 
 # Clicks the window's close button (Xvfb has no window manager to do it).
@@ -165,10 +190,10 @@ shows_title() {
     [[ $diff =~ ^[0-9]+$ ]] && ((diff <= TITLE_TOLERANCE))
 }
 
-# wait_for_title WINDOW SHOT: waits up to 10 s for the window to show the title picture.
+# wait_for_title WINDOW SHOT: waits for the window to show the title picture.
 wait_for_title() {
     [[ -f $REPO_ROOT/images/enterScreen.pcx ]] || fail "images/enterScreen.pcx is missing"
-    poll 10 shows_title "$1" "$2" && return 0
+    poll "$PATIENCE" shows_title "$1" "$2" && return 0
     keep_shot "$2" not-title.png
     fail "the window never showed the title picture"
 }
@@ -179,8 +204,7 @@ left_title() {
     ! shows_title "$1" "$WORK/bout.png"
 }
 
-# enter_bout WINDOW: presses ENTER on the title and waits up to 5 s for the title to go.
+# enter_bout WINDOW: presses ENTER on the title and waits for the title to go.
 enter_bout() {
-    hold_key "$1" Return
-    poll 5 left_title "$1" || fail "the title stayed up after ENTER"
+    press_until "$1" Return left_title "$1" || fail "the title stayed up after ENTER"
 }

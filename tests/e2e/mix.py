@@ -6,9 +6,11 @@
   mix.py check RAW SOUNDS TITLE_END ESC_AT CUE...
       Checks RAW (16-bit stereo at 44.1 kHz) against the game's WAV files in SOUNDS: the beat
       alone and looping until frame TITLE_END, then every cue identified by its waveform and
-      its gain until the game stops, nothing else in the output, each cue clear above the beat,
-      nothing at full scale, and the output ending soon after frame ESC_AT. Every CUE named
-      (or one of A|B) must be among those heard, and prepareToDie first.
+      its gain until frame ESC_AT, nothing else in the output, each cue clear above the beat,
+      nothing at full scale, and the output ending soon after ESC_AT. Every CUE named (or one
+      of A|B) must be among those heard, and prepareToDie first. What plays after ESC is not
+      matched: the game stops its voices at some moment of its exit, which a busy machine makes
+      late, and the beat the check would go on subtracting is then no longer there.
 """
 import sys
 import time
@@ -49,6 +51,10 @@ def check(raw, sounds, title_end, esc_at, expected):
 
     problems = []
     x = np.fromfile(raw, "<i2").reshape(-1, 2).astype(float)
+    recorded = len(x)
+    if np.abs(x).max() >= FULL_SCALE:
+        problems.append(f"the output reaches full scale at {np.abs(x).max(1).argmax() / RATE:.2f} s")
+    x = x[:esc_at]
     cues = {p.stem: load(p) for p in sorted(Path(sounds).glob("*.wav"))}
     beat = cues.pop("bg_beat")
     period = len(beat)
@@ -123,11 +129,9 @@ def check(raw, sounds, title_end, esc_at, expected):
             problems.append(f"{n} at {at / RATE:.2f} s is only {level - beat_db:.1f} dB above the beat")
         if peak + beat_peak >= FULL_SCALE:
             problems.append(f"{n} over the beat can reach full scale")
-    if np.abs(x).max() >= FULL_SCALE:
-        problems.append(f"the output reaches full scale at {np.abs(x).max(1).argmax() / RATE:.2f} s")
-    print(f"output peak {np.abs(x).max():.0f}, {len(x) / RATE:.2f} s, ESC at {esc_at / RATE:.2f} s")
-    if len(x) > esc_at + SHUTDOWN_S * RATE:
-        problems.append(f"sound went on {(len(x) - esc_at) / RATE:.2f} s after ESC")
+    print(f"output peak {np.abs(x).max():.0f}, {recorded / RATE:.2f} s, ESC at {esc_at / RATE:.2f} s")
+    if recorded > esc_at + SHUTDOWN_S * RATE:
+        problems.append(f"sound went on {(recorded - esc_at) / RATE:.2f} s after ESC")
     for p in problems:
         print("FAIL:", p)
     sys.exit(1 if problems else 0)

@@ -37,7 +37,6 @@ mkdir "$WORK/elsewhere"
 start_game "$WORK/elsewhere"
 win=$(find_window Ryke)
 wait_for_title "$win" "$WORK/title.png"
-hold_key "$win" Escape
-wait_exit 5
+escape_and_wait "$win"
 expect_status 0
 echo "PASS: the package installs, its menu entry validates, and its command starts the game anywhere"

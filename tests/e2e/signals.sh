@@ -22,7 +22,7 @@ for where in title bout; do
         if [[ $where == bout ]]; then enter_bout "$win"; fi
         pid=$(game_pid)
         kill -s "$sig" "$pid"
-        wait_exit 5
+        wait_exit "$PATIENCE"
         expect_status $((128 + $(kill -l "$sig")))
         [[ -z $(segments "$pid") ]] || fail "SIG$sig in the $where left shared memory: $(segments "$pid")"
         ! compgen -G "$WORK/game/core*" >/dev/null || fail "SIG$sig in the $where left a core file"
@@ -43,7 +43,6 @@ for where in title bout; do
     done
     if [[ $where == title ]]; then enter_bout "$win"; fi
 done
-hold_key "$win" Escape
-wait_exit 5
+escape_and_wait "$win"
 expect_status 0
 echo "PASS: each stop signal ends the game in order with 128 + its number; an ignored SIGINT stays ignored"

@@ -54,8 +54,7 @@ for i in 1 2 3 4 5 6; do
 done
 play_for 5
 esc_at=$(recorded)
-hold_key "$win" Escape
-wait_exit 5
+escape_and_wait "$win"
 expect_status 0
 size=$(stat -c %s "$record")
 sleep "$SILENCE_WATCH"

@@ -12,7 +12,6 @@ keep_shot "$WORK/title.png" title.png
 size=$(identify -format '%wx%h' "$WORK/title.png")
 [[ $size == 1024x768 ]] || fail "the window is $size, expected 1024x768"
 
-hold_key "$win" Escape
-wait_exit 5
+escape_and_wait "$win"
 expect_status 0
 echo "PASS: title shown, ESC exits 0"
