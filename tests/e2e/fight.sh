@@ -15,6 +15,7 @@ printf 'frames every 20\ntap 0 D 30\nlast 5\n' >"$WORK/attack.bout"
 (cd "$REPO_ROOT" && "$REPLAY" shots "$WORK/attack.bout" "$WORK" 5) >/dev/null ||
     fail "the replay tool could not compose the wind-up"
 convert "$WORK/frame-5.bmp" -crop "$hero_strip" +repage "$WORK/wind-up.png"
+convert "$WORK/wind-up.png" "rgb:$WORK/wind-up.rgb"
 
 # fresh_hud: a screenshot that shows the bout's HUD (a full life bar).
 fresh_hud() {
@@ -22,13 +23,9 @@ fresh_hud() {
     [[ $(pixel "$WORK/standing.png" 274 25) == 0,255,30 ]]
 }
 
-# shows_wind_up: the window's hero strip is the wind-up picture, but for a few pixels.
-shows_wind_up() {
-    local out
-    import -window "$win" -crop "$hero_strip" +repage "$WORK/hero.png" 2>>"$WORK/import.log" ||
-        fail "could not take a screenshot of window $win"
-    out=$(compare -metric AE -fuzz 5% "$WORK/hero.png" "$WORK/wind-up.png" null: 2>&1) || true
-    (($(awk '{ printf "%d", $1 }' <<<"$out") <= 500))
+# d_shows_wind_up: D goes down, and the window's hero strip shows the wind-up within 3 s.
+d_shows_wind_up() {
+    /usr/bin/python3 "$E2E_DIR/watch.py" "$win" "$hero_strip" 3 d "$WORK/wind-up.rgb"
 }
 
 need_display
@@ -46,8 +43,10 @@ convert "$WORK/standing.png" -crop "$hero_strip" +repage "$WORK/hero-standing.pn
     fail "the hero's stand already looks like his wind-up; this test can't tell them apart"
 
 # Facing left, D is the high attack (and the high parry, which winds up the same way).
-press_until "$win" d shows_wind_up || fail "D never showed the hero's wind-up"
-keep_shot "$WORK/hero.png" fight-attacking.png
+deadline=$((SECONDS + PATIENCE))
+until d_shows_wind_up; do
+    ((SECONDS < deadline)) || fail "D never showed the hero's wind-up"
+done
 
 # Idle from here on: the enemies kill him, and three seconds later the title is back.
 # back_at_title: the game runs and shows the title again.
