@@ -60,7 +60,9 @@ summary() {
     printf '%s\n' "${SUMMARY[@]}"
     echo "total: ${SECONDS} s"
     if ((${#FAILED_STAGES[@]})); then
-        echo "failed stages: $(IFS=,; echo "${FAILED_STAGES[*]}" | sed 's/,/, /g')"
+        printf 'failed stages: %s' "${FAILED_STAGES[0]}"
+        printf '; %s' "${FAILED_STAGES[@]:1}"
+        echo
     fi
     echo "tests: $TESTS_PASSED passed, $TESTS_FAILED failed"
     ((${#FAILED_STAGES[@]} == 0))
