@@ -46,6 +46,7 @@ display_reachable() {
     if [[ -z $host || $host == unix ]]; then
         grep -qE "[ @]/tmp/\.X11-unix/X$number\$" /proc/net/unix
     else
+        # shellcheck disable=SC2016  # $0 and $1 belong to the inner shell
         timeout 5 bash -c 'exec 3<>"/dev/tcp/$0/$1"' "$host" $((6000 + number)) 2>/dev/null
     fi
 }
