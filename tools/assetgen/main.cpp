@@ -1,7 +1,8 @@
 // assetgen OUT: paints the game's 48 pictures and synthesises its 12 sounds into OUT/images and
 // OUT/sound, at the paths of the game's asset table, then reloads every file to check it. The
 // output is the same, byte for byte, on every run and every machine.
-// assetgen --icon FILE: paints the game's desktop icon into FILE, a PNG.
+// assetgen --icon FILE [SIZE]: paints the game's desktop icon into FILE, a PNG of SIZE x SIZE
+// pixels (128 by default).
 
 #define ALLEGRO_NO_MAGIC_MAIN
 #include <allegro.h>
@@ -117,9 +118,9 @@ bool writeSounds(const std::string& root, const std::vector<SoundRecipe>& recipe
     return ok;
 }
 
-bool writeIcon(const char* path)
+bool writeIcon(const char* path, int size)
 {
-    Canvas canvas(kIconSize, kIconSize, false);
+    Canvas canvas(size, size, false);
     paintIcon(canvas);
     BITMAP* bmp = canvas.resolve();
     const bool ok = save_png(path, bmp, nullptr) == 0;
@@ -145,10 +146,17 @@ std::vector<std::pair<int, int>> corners(int w, int h)
 
 int main(int argc, char** argv)
 {
-    const bool icon = argc == 3 && std::string(argv[1]) == "--icon";
-    if (argc != 2 && !icon) {
+    const bool icon = (argc == 3 || argc == 4) && std::string(argv[1]) == "--icon";
+    int iconSize = kIconSize;
+    if (icon && argc == 4) {
+        char* end = nullptr;
+        const long size = std::strtol(argv[3], &end, 10);
+        iconSize = *end == '\0' && size >= kIconSizeMin && size <= kIconSizeMax ? static_cast<int>(size) : 0;
+    }
+    if ((argc != 2 && !icon) || iconSize == 0) {
         std::fprintf(stderr, "usage: assetgen OUTPUT_DIR  (writes OUTPUT_DIR/images and OUTPUT_DIR/sound)\n"
-                             "       assetgen --icon FILE.png\n");
+                             "       assetgen --icon FILE.png [SIZE]  (%d to %d pixels, %d by default)\n",
+                     kIconSizeMin, kIconSizeMax, kIconSize);
         return 2;
     }
     const std::string root = argv[1];
@@ -159,7 +167,7 @@ int main(int argc, char** argv)
     }
     set_color_depth(32);
     if (icon)
-        return writeIcon(argv[2]) ? 0 : 1;
+        return writeIcon(argv[2], iconSize) ? 0 : 1;
     std::error_code err;
     std::filesystem::create_directories(root + "/images", err);
     std::filesystem::create_directories(root + "/sound", err);

@@ -35,8 +35,8 @@ std::vector<std::pair<int, int>> corners(int w, int h);
 std::vector<PictureRecipe> fighterPictures();
 std::vector<PictureRecipe> sceneryPictures();
 
-// The game's icon for the desktop's menus, on a square canvas.
-constexpr int kIconSize = 128;
+// The game's icon for the desktop's menus, on a square canvas of any size in this range.
+constexpr int kIconSize = 128, kIconSizeMin = 16, kIconSizeMax = 512;
 void paintIcon(Canvas& canvas);
 
 // Guard stances shared by the fighters' sprites and the title screen's silhouettes.
