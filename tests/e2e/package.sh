@@ -38,7 +38,8 @@ else
 fi
 
 # Every packed file carries one date: SOURCE_DATE_EPOCH, else the last commit's.
-expected=${SOURCE_DATE_EPOCH:-$(git -C "$REPO_ROOT" log -1 --format=%ct 2>/dev/null)} || expected=
+expected=${SOURCE_DATE_EPOCH:-$(git -c safe.directory='*' -C "$REPO_ROOT" log -1 --format=%ct 2>/dev/null)} ||
+    expected=
 dates=$(/usr/bin/python3 "$E2E_DIR/deb_dates.py" "$deb" | tr '\n' ' ')
 if [[ -n $expected ]]; then
     [[ $dates == "$expected " ]] || fail "the package's files are dated $dates, not only $expected (the last commit)"
