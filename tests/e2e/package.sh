@@ -79,12 +79,15 @@ grep -q '^License: Expat$' "$doc/copyright" || fail "the copyright file gives no
 zcat "$doc/changelog.gz" >"$WORK/changelog"
 [[ $(dpkg-parsechangelog -l "$WORK/changelog" -SVersion) == "$version" ]] ||
     fail "the changelog's latest entry is not version $version"
-man --warnings -l "$root/usr/share/man/man6/ryke.6.gz" >"$WORK/man.txt" 2>"$WORK/man.err" ||
-    fail "the manual page does not render: $(cat "$WORK/man.err")"
-[[ ! -s $WORK/man.err ]] || fail "the manual page renders with warnings: $(cat "$WORK/man.err")"
+manpage=$root/usr/share/man/man6/ryke.6.gz
+zcat "$manpage" >"$WORK/ryke.6"
 for section in KEYS "EXIT STATUS" ENVIRONMENT FILES; do
-    grep -q "^$section\$" "$WORK/man.txt" || fail "the manual page has no $section section"
+    grep -q "^\.SH \"\?$section\"\?\$" "$WORK/ryke.6" || fail "the manual page has no $section section"
 done
+if command -v man >/dev/null; then
+    man --warnings -l "$manpage" >/dev/null 2>"$WORK/man.err" || fail "the manual page does not render: $(cat "$WORK/man.err")"
+    [[ ! -s $WORK/man.err ]] || fail "the manual page renders with warnings: $(cat "$WORK/man.err")"
+fi
 metainfo=$root/usr/share/metainfo/org.rykegame.ryke.metainfo.xml
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the AppStream metadata has no release $version"
 if command -v appstreamcli >/dev/null; then
