@@ -15,6 +15,7 @@ source scripts/need_packages.sh
 PACKAGES=(build-essential cmake pkg-config liballegro4-dev libloadpng4-dev libpng-dev zlib1g-dev file dpkg-dev)
 BUILD=${1:-build-deb}
 
+writable_trees "$BUILD"
 need_packages "${PACKAGES[@]}"
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DRYKE_TESTS=OFF
 # A package of an older version left there would make ryke_*.deb ambiguous.
