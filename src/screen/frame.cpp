@@ -4,9 +4,16 @@
 #include "encounter/lines.h"
 #include "fighters/player.h"
 #include "screen/paint.h"
+#include "screen/signs.h"
 #include "shell/assets.h"
 
+FrameSign frameSign;
+
 namespace {
+
+// The signs' heights: the greeting under the HUD and the kill count, the pause in the sky above the fighters.
+constexpr int greetingY = 150;
+constexpr int pausedY = 250;
 
 int white() { return makecol(255, 255, 255); }
 int black() { return makecol(0, 0, 0); }
@@ -67,5 +74,13 @@ void animate()
     if (enemiesLeft_L == 0 && enemiesLeft_R == 0)
         paintSprite(w00t, (screen->w - w00t->w) / 2, 50);
     textprintf_ex(buffer, font, 120, 40, white(), 0, "Kill Count: %i", killCount_L + killCount_R);
+    if (!frameSign.large.empty())
+        drawSign(buffer, greetingY, frameSign.large, frameSign.small);
+    blit(buffer, screen, 0, 0, 0, 0, buffer->w, buffer->h);
+}
+
+void showPaused()
+{
+    drawSign(buffer, pausedY, "Paused", "press P, or come back to this window, to play on");
     blit(buffer, screen, 0, 0, 0, 0, buffer->w, buffer->h);
 }
