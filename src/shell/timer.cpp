@@ -11,14 +11,12 @@ CTimer timer;
 namespace {
 std::atomic<bool> clockStopped{false};
 int speedPercent = fullSpeed;
-bool installed = false;
 
 // Installing a callback that is already installed only changes its speed.
 void installCallbacks()
 {
     install_int_ex(CounterUpdate, unitsAtSpeed(BPS_TO_TIMER(35), speedPercent));
     install_int_ex(HSecCounterUpdate, unitsAtSpeed(MSEC_TO_TIMER(10), speedPercent));
-    installed = true;
 }
 } // namespace
 
@@ -47,6 +45,8 @@ int CTimer::Init()
     return 0;
 }
 
+void CTimer::TakeSpeed() { installCallbacks(); }
+
 void CTimer::RestartLogicTimer() { g_counter.store(0, std::memory_order_relaxed); }
 
 bool CTimer::NotRenderingNow() { return g_counter.load(std::memory_order_relaxed) > 0; }
@@ -70,8 +70,6 @@ void setAssistSpeed(int percent)
     if (!isAssistSpeed(percent))
         return;
     speedPercent = percent;
-    if (installed)
-        installCallbacks();
 }
 
 // Longer intervals by the inverse of the speed; whole units, so full speed keeps its exact values.

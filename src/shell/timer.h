@@ -10,6 +10,8 @@ public:
     // Installs both callbacks (35 logic ticks and 100 hundredths a second at full speed) and
     // zeroes the counters.
     int Init();
+    // Makes the running callbacks take the assist speed now chosen; the counters go on.
+    void TakeSpeed();
     // Drops any pending logic ticks.
     void RestartLogicTimer();
     // True while logic ticks are pending, so it is not yet time to draw.
@@ -39,7 +41,7 @@ constexpr int fullSpeed = 100;
 bool isAssistSpeed(int percent);
 // The assist speed the clock runs at (full speed until one is chosen).
 int assistSpeed();
-// Chooses the assist speed (one of assistSpeeds); a running clock takes it at once.
+// Chooses the assist speed (one of assistSpeeds), which the clock takes at Init or TakeSpeed.
 void setAssistSpeed(int percent);
 // The library's timer units between two calls of a callback due every fullSpeedUnits at full speed.
 int unitsAtSpeed(int fullSpeedUnits, int percent);

@@ -40,8 +40,10 @@ void chooseSpeedByArrows()
 {
     for (Arrow& arrow : arrows) {
         const bool down = key[arrow.key] != 0;
-        if (down && !arrow.held)
+        if (down && !arrow.held) {
             setAssistSpeed(speedAfter(assistSpeed(), arrow.step));
+            timer.TakeSpeed();
+        }
         arrow.held = down;
     }
 }
