@@ -102,6 +102,14 @@ void framePass()
 
 bool boutOver() { return ryke.getAttackState() == "dead" || (enemiesLeft_L == 0 && enemiesLeft_R == 0); }
 
+FrameSign greetingFor(int speed, int bestBefore)
+{
+    const int kills = killCount_L + killCount_R;
+    if (!boutOver() || kills <= bestBefore)
+        return {};
+    return {"New best!", newBestLine(speed, kills)};
+}
+
 void playBout()
 {
     startBout();
@@ -110,8 +118,7 @@ void playBout()
     const int speed = assistSpeed();
     const int bestBefore = bestScoreAt(speed).kills;
     while (gameOn) {
-        const int kills = killCount_L + killCount_R;
-        frameSign = boutOver() && kills > bestBefore ? FrameSign{"New best!", newBestLine(speed, kills)} : FrameSign{};
+        frameSign = greetingFor(speed, bestBefore);
         framePass();
     }
     frameSign = {};

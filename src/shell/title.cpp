@@ -36,16 +36,25 @@ int speedAfter(int speed, int steps)
     return assistSpeeds[at < 0 ? 0 : at >= count ? count - 1 : at];
 }
 
-void chooseSpeedByArrows()
+int arrowSteps()
 {
+    int steps = 0;
     for (Arrow& arrow : arrows) {
         const bool down = key[arrow.key] != 0;
-        if (down && !arrow.held) {
-            setAssistSpeed(speedAfter(assistSpeed(), arrow.step));
-            timer.TakeSpeed();
-        }
+        if (down && !arrow.held)
+            steps += arrow.step;
         arrow.held = down;
     }
+    return steps;
+}
+
+void chooseSpeedByArrows()
+{
+    const int steps = arrowSteps();
+    if (steps == 0)
+        return;
+    setAssistSpeed(speedAfter(assistSpeed(), steps));
+    timer.TakeSpeed();
 }
 
 std::string speedLine(int speed)

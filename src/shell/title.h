@@ -8,7 +8,10 @@
 
 // The speed steps away from speed along the assist speeds (negative: slower), held at the ends.
 int speedAfter(int speed, int steps);
-// LEFT or DOWN: a step slower, RIGHT or UP: a step faster, once a press.
+// The steps the arrows pressed since the last call ask for: LEFT or DOWN a step slower (-1),
+// RIGHT or UP a step faster (+1), once a press however long it is held.
+int arrowSteps();
+// Moves the assist speed, and the running clock with it, by the arrows pressed.
 void chooseSpeedByArrows();
 
 std::string speedLine(int speed);
