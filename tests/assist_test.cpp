@@ -167,6 +167,15 @@ TEST_F(Greeting, TheSignShowsOverTheFrameAndLeavesTheHudAlone)
     EXPECT_EQ(makecol(0, 0, 0), getpixel(buffer, 75, 15)) << "the life bar's frame";
     animate();
     EXPECT_NE(makecol(20, 8, 8), getpixel(buffer, 512, 130)) << "gone once unset";
+
+    enemiesLeft_L = enemiesLeft_R = 0;
+    frameSign = greetingFor(100, 5);
+    animate();
+    frameSign = {};
+    if (const char* dir = std::getenv("RYKE_TEST_SHOTS"))
+        save_bitmap((std::string(dir) + "/greeting-victory.bmp").c_str(), buffer, nullptr);
+    EXPECT_NE(makecol(20, 8, 8), getpixel(buffer, 512, 130)) << "the victory picture is not hidden";
+    EXPECT_EQ(makecol(20, 8, 8), getpixel(buffer, 512, 280)) << "the plate under the victory picture";
 }
 
 } // namespace

@@ -11,6 +11,10 @@ source "$E2E_DIR/xvfb.sh"
 RYKE=$(realpath "${1:?usage: $0 PATH/TO/ryke}")
 [[ -x $RYKE ]] || { echo "not an executable: $RYKE" >&2; exit 1; }
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/ryke-e2e.XXXXXX")
+# The game keeps its best scores here, never in the home folder of whoever runs the tests.
+export XDG_DATA_HOME=$WORK/data
+# Arguments given to the game after its path (--speed 50, ...).
+GAME_ARGS=()
 GAME_PID=
 GAME_STATUS=
 EXTRA_PIDS=()
@@ -54,7 +58,7 @@ start_game() {
     rm -f "$WORK/game.status" "$WORK/game.status.pid"
     # The runner ends the game even if ctest kills this script before its trap can.
     (cd "$dir" && exec /usr/bin/python3 "$E2E_DIR/run_game.py" "$WORK/game.status" 50 \
-        ${RYKE_E2E_PRELOAD:+env LD_PRELOAD="$RYKE_E2E_PRELOAD"} "$@" "$RYKE" \
+        ${RYKE_E2E_PRELOAD:+env LD_PRELOAD="$RYKE_E2E_PRELOAD"} "$@" "$RYKE" "${GAME_ARGS[@]}" \
         </dev/null >"$WORK/game.out" 2>"$WORK/game.err") &
     GAME_PID=$!
 }
@@ -93,8 +97,9 @@ find_window() {
 hold_key() {
     xdotool keydown --window "$1" "$2" 2>>"$WORK/xdotool.log" || fail "could not press $2"
     sleep 0.15
-    # The key may well have closed the window already.
-    xdotool keyup --window "$1" "$2" 2>>"$WORK/xdotool.log" || true
+    # The key may well have closed the window already; a press sent to the focused window goes
+    # through the server itself, so it is then let go there, or the next game finds it down.
+    xdotool keyup --window "$1" "$2" 2>>"$WORK/xdotool.log" || xdotool keyup "$2" 2>>"$WORK/xdotool.log" || true
 }
 
 # Clicks the window's close button (Xvfb has no window manager to do it).
