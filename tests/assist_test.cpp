@@ -135,7 +135,19 @@ TEST(Speed, TheArrowsStepAlongTheSpeedsOnceAPressAndStopAtTheEnds)
     EXPECT_EQ(0, arrowSteps());
 }
 
-class Greeting : public Stage {};
+class Greeting : public Stage {
+protected:
+    // Composes a frame with the greeting a bout over with 5 the best before would get, and keeps
+    // it to look at when RYKE_TEST_SHOTS names a folder.
+    void composeGreeted(const char* name)
+    {
+        frameSign = greetingFor(100, 5);
+        animate();
+        frameSign = {};
+        if (const char* dir = std::getenv("RYKE_TEST_SHOTS"))
+            save_bitmap((std::string(dir) + "/" + name + ".bmp").c_str(), buffer, nullptr);
+    }
+};
 
 TEST_F(Greeting, ABoutThatEndsAboveTheBestIsGreetedOnceItIsOver)
 {
@@ -158,22 +170,14 @@ TEST_F(Greeting, TheSignShowsOverTheFrameAndLeavesTheHudAlone)
     ryke.setAttackState("dead");
     killCount_L = 12;
     setNow(100);
-    frameSign = greetingFor(100, 5);
-    animate();
-    frameSign = {};
-    if (const char* dir = std::getenv("RYKE_TEST_SHOTS"))
-        save_bitmap((std::string(dir) + "/greeting.bmp").c_str(), buffer, nullptr);
+    composeGreeted("greeting");
     EXPECT_EQ(makecol(20, 8, 8), getpixel(buffer, 512, 130)) << "the plate under the HUD";
     EXPECT_EQ(makecol(0, 0, 0), getpixel(buffer, 75, 15)) << "the life bar's frame";
     animate();
     EXPECT_NE(makecol(20, 8, 8), getpixel(buffer, 512, 130)) << "gone once unset";
 
     enemiesLeft_L = enemiesLeft_R = 0;
-    frameSign = greetingFor(100, 5);
-    animate();
-    frameSign = {};
-    if (const char* dir = std::getenv("RYKE_TEST_SHOTS"))
-        save_bitmap((std::string(dir) + "/greeting-victory.bmp").c_str(), buffer, nullptr);
+    composeGreeted("greeting-victory");
     EXPECT_NE(makecol(20, 8, 8), getpixel(buffer, 512, 130)) << "the victory picture is not hidden";
     EXPECT_EQ(makecol(20, 8, 8), getpixel(buffer, 512, 280)) << "the plate under the victory picture";
 }

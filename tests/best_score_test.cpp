@@ -151,49 +151,55 @@ TEST(BestScoreFolder, FromTheDataHomeOrTheHomeFolder)
 }
 
 // A writer that saves ever larger scores as fast as it can, killed with SIGKILL at a random
-// moment, many times: the file is always whole, and never goes back to an older score.
+// moment after a few saves, many times: the file is always whole, and never goes back to an
+// older score.
 TEST_F(BestScoreFiles, AWriteKilledAtAnyMomentLeavesTheOldFileOrTheNewOne)
 {
     std::mt19937 dice(20261207);
-    std::uniform_int_distribution<int> delayUs(0, 3000);
-    int lastSeen = 0, killedMidway = 0;
+    std::uniform_int_distribution<int> savesFirst(1, 3), delayUs(0, 2000);
+    int lastSeen = 0;
     for (int round = 0; round < 300; ++round) {
+        int saved[2];
+        ASSERT_EQ(0, pipe(saved));
         const pid_t writer = fork();
         ASSERT_GE(writer, 0);
         if (writer == 0) {
+            close(saved[0]);
             for (int kills = lastSeen + 1;; kills = std::min(kills + 1, 200)) {
                 std::string problem;
                 // Several speeds, so that a write takes more than one small piece.
                 BestScores scores;
                 for (const int speed : {100, 90, 80, 70, 60, 50})
                     scores[speed] = {kills, "2026-12-07"};
-                if (!writeBestScores(folder, scores, problem))
+                if (!writeBestScores(folder, scores, problem) || write(saved[1], "s", 1) != 1)
                     _exit(3);
             }
         }
+        close(saved[1]);
+        // However loaded the machine, the kill lands while the writer is saving, not starting.
+        char mark;
+        for (int n = savesFirst(dice); n > 0; --n)
+            ASSERT_EQ(1, ::read(saved[0], &mark, 1)) << "the writer stopped on its own";
         std::this_thread::sleep_for(std::chrono::microseconds(delayUs(dice)));
         kill(writer, SIGKILL);
         int status = 0;
         waitpid(writer, &status, 0);
+        close(saved[0]);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer failed on its own, status " << WEXITSTATUS(status);
         std::string problem;
         const BestScores scores = read(problem);
-        if (!fs::exists(file))
-            continue; // killed before its first rename
         ASSERT_EQ("", problem) << "round " << round;
         ASSERT_EQ(6u, scores.size()) << "round " << round;
         const int kills = scores.at(100).kills;
         for (const auto& [speed, best] : scores)
             ASSERT_EQ(kills, best.kills) << "a file mixes two writes, round " << round;
-        ASSERT_GE(kills, lastSeen) << "round " << round;
-        killedMidway += kills > lastSeen;
+        ASSERT_GT(kills, lastSeen) << "round " << round;
         lastSeen = kills;
         if (lastSeen > 150) {
             fs::remove(file);
             lastSeen = 0;
         }
     }
-    EXPECT_GT(killedMidway, 30) << "the writer should have got some writes done before most kills";
 }
 
 } // namespace
