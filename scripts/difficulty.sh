@@ -71,7 +71,7 @@ set title "Which assist speed lets a player win? The slowest reaction that still
 set xlabel "assist speed (% of the full speed)"
 set ylabel "slowest reaction that wins (ms)"
 set xrange [105:45]
-set yrange [0:500]
+set yrange [0:350]
 set xtics 50,10,100
 set key at graph 0.3, graph 0.97 box opaque
 set object 1 rect from 105,200 to 45,250 fc rgb "#cfe8cf" fs solid 0.6 noborder behind
