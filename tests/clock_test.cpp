@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
@@ -58,19 +59,79 @@ TEST(Clock, PendingTicksMeanNotYetTimeToDraw)
     EXPECT_FALSE(timer.NotRenderingNow());
 }
 
-// The library's real timer needs the window system, so this runs only where a display is.
+// While the clock is stopped the callbacks count nothing, and afterwards it goes on from there.
+TEST(Clock, AStoppedClockCountsNothing)
+{
+    g_counter = 0;
+    g_hSecCounter = 40;
+    stopClock(true);
+    for (int i = 0; i < 100; ++i) {
+        CounterUpdate();
+        HSecCounterUpdate();
+    }
+    EXPECT_EQ(0, g_counter.load());
+    EXPECT_EQ(40, hundredthsNow());
+    stopClock(false);
+    CounterUpdate();
+    HSecCounterUpdate();
+    EXPECT_EQ(1, g_counter.load());
+    EXPECT_EQ(41, hundredthsNow());
+}
+
+// The callbacks' intervals in the library's units (1 193 181 a second): full speed keeps the
+// exact 35 a second and 10 ms, and each assist speed stretches both by the same factor.
+TEST(Clock, AssistSpeedsStretchBothIntervalsAlike)
+{
+    struct Case {
+        int percent, tickUnits, hundredthUnits;
+    };
+    for (const Case c : {Case{100, 34090, 11930}, Case{90, 37877, 13255}, Case{80, 42612, 14912},
+                         Case{70, 48700, 17042}, Case{60, 56816, 19883}, Case{50, 68180, 23860}}) {
+        EXPECT_EQ(c.tickUnits, unitsAtSpeed(BPS_TO_TIMER(35), c.percent)) << c.percent;
+        EXPECT_EQ(c.hundredthUnits, unitsAtSpeed(MSEC_TO_TIMER(10), c.percent)) << c.percent;
+    }
+    EXPECT_EQ(100, assistSpeed()) << "full speed until one is chosen";
+    setAssistSpeed(55);
+    EXPECT_EQ(100, assistSpeed()) << "only an offered speed is taken";
+    EXPECT_FALSE(isAssistSpeed(0));
+    EXPECT_FALSE(isAssistSpeed(40));
+}
+
+// The library's real timer needs the window system, so these run only where a display is.
+struct RealRate {
+    double hundredths, ticks; // a second
+};
+RealRate measureRealClock(int percent)
+{
+    EXPECT_EQ(0, allegro_init());
+    install_timer();
+    setAssistSpeed(percent);
+    const auto start = std::chrono::steady_clock::now();
+    timer.Init();
+    std::this_thread::sleep_for(std::chrono::milliseconds(3000));
+    const int hundredths = hundredthsNow(), ticks = g_counter.load();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    allegro_exit();
+    setAssistSpeed(100);
+    return {hundredths / seconds, ticks / seconds};
+}
+
 TEST(Clock, TheRealTimerGivesAHundredHundredthsAndThirtyFiveTicksASecond)
 {
     if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "the library's timer needs a display";
-    ASSERT_EQ(0, allegro_init());
-    install_timer();
-    const auto start = std::chrono::steady_clock::now();
-    timer.Init();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    const int hundredths = hundredthsNow(), ticks = g_counter.load();
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    allegro_exit();
-    EXPECT_NEAR(100.0, hundredths / seconds, 4.0);
-    EXPECT_NEAR(35.0, ticks / seconds, 1.5);
+    const RealRate rate = measureRealClock(100);
+    EXPECT_NEAR(100.0, rate.hundredths, 4.0);
+    EXPECT_NEAR(35.0, rate.ticks, 1.5);
+}
+
+TEST(Clock, AtHalfSpeedTheRealTimerGivesFiftyHundredthsAndSeventeenAndAHalfTicksASecond)
+{
+    if (!std::getenv("DISPLAY"))
+        GTEST_SKIP() << "the library's timer needs a display";
+    const RealRate rate = measureRealClock(50);
+    std::printf("at 50%%: %.2f hundredths and %.2f ticks a second\n", rate.hundredths, rate.ticks);
+    EXPECT_NEAR(50.0, rate.hundredths, 2.0);
+    EXPECT_NEAR(17.5, rate.ticks, 0.8);
+    EXPECT_NEAR(rate.hundredths / rate.ticks, 100.0 / 35.0, 0.15) << "both clocks slow alike";
 }

@@ -4,9 +4,18 @@
 #include "encounter/lines.h"
 #include "fighters/player.h"
 #include "screen/paint.h"
+#include "screen/signs.h"
 #include "shell/assets.h"
 
+FrameSign frameSign;
+
 namespace {
+
+// The signs' heights: the greeting under the HUD and the kill count (under the victory picture
+// once that shows), the pause in the sky above the fighters.
+constexpr int greetingY = 150;
+constexpr int greetingUnderVictoryY = 300;
+constexpr int pausedY = 250;
 
 int white() { return makecol(255, 255, 255); }
 int black() { return makecol(0, 0, 0); }
@@ -64,8 +73,17 @@ void animate()
     animate_enemy_R();
     animate_enemy_L();
     draw_interface();
-    if (enemiesLeft_L == 0 && enemiesLeft_R == 0)
+    const bool victory = enemiesLeft_L == 0 && enemiesLeft_R == 0;
+    if (victory)
         paintSprite(w00t, (screen->w - w00t->w) / 2, 50);
     textprintf_ex(buffer, font, 120, 40, white(), 0, "Kill Count: %i", killCount_L + killCount_R);
+    if (!frameSign.large.empty())
+        drawSign(buffer, victory ? greetingUnderVictoryY : greetingY, frameSign.large, frameSign.small);
+    blit(buffer, screen, 0, 0, 0, 0, buffer->w, buffer->h);
+}
+
+void showPaused()
+{
+    drawSign(buffer, pausedY, "Paused", "press P, or come back to this window, to play on");
     blit(buffer, screen, 0, 0, 0, 0, buffer->w, buffer->h);
 }

@@ -1,14 +1,20 @@
 #include "shell/game.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "controls/input.h"
 #include "fighters/player.h"
 #include "screen/frame.h"
+#include "screen/signs.h"
 #include "shell/assets.h"
+#include "shell/best_score.h"
 #include "shell/cue.h"
+#include "shell/pause.h"
 #include "shell/quit.h"
 #include "shell/timer.h"
+#include "shell/title.h"
 
 // The player is built before both lines and destroyed after them, so the three live in this
 // one file, in this order.
@@ -23,7 +29,10 @@ void titleScreen()
 {
     // Keys are a state, not presses: ENTER still down from the last bout skips the title.
     while (!key[KEY_ENTER] && gameLoop) {
-        blit(enterScreen, screen, 0, 0, 0, 0, 1024, 768);
+        chooseSpeedByArrows();
+        const int speed = assistSpeed();
+        composeTitle(buffer, enterScreen, speedLine(speed), bestLine(speed, bestScoreAt(speed)));
+        blit(buffer, screen, 0, 0, 0, 0, 1024, 768);
         if (quitRequested()) {
             gameOn = 0;
             gameLoop = 0;
@@ -71,6 +80,16 @@ void fillLines(const EnemyPools& pools)
 
 void framePass()
 {
+    if (updatePause()) {
+        showPaused();
+        if (quitRequested()) {
+            gameOn = 0;
+            gameLoop = 0;
+        }
+        // Nothing moves while paused: no need to spin.
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return;
+    }
     // No cap on the catch-up: a long stall is paid back with as many logic ticks.
     while (timer.NotRenderingNow()) {
         input();
@@ -81,18 +100,37 @@ void framePass()
         gameOn = 0;
 }
 
+bool boutOver() { return ryke.getAttackState() == "dead" || (enemiesLeft_L == 0 && enemiesLeft_R == 0); }
+
+FrameSign greetingFor(int speed, int bestBefore)
+{
+    const int kills = killCount_L + killCount_R;
+    if (!boutOver() || kills <= bestBefore)
+        return {};
+    return {"New best!", newBestLine(speed, kills)};
+}
+
 void playBout()
 {
     startBout();
     EnemyPools pools;
     fillLines(pools);
-    while (gameOn)
+    const int speed = assistSpeed();
+    const int bestBefore = bestScoreAt(speed).kills;
+    while (gameOn) {
+        frameSign = greetingFor(speed, bestBefore);
         framePass();
+    }
+    frameSign = {};
+    endPause();
+    recordBout(speed, killCount_L + killCount_R);
 }
 
 void runGame()
 {
     loopCue(bg_beat, 255, 127);
+    loadBestScores();
+    watchFocus();
     while (gameLoop) {
         titleScreen();
         if (gameLoop)

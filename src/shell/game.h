@@ -2,6 +2,7 @@
 // The spine: title screen, bouts and the frame loop.
 
 #include "encounter/lines.h"
+#include "screen/frame.h"
 
 // The fresh fighters a bout's lines are copied from: built in this order, each in index order,
 // and destroyed in the reverse order once the bout's frame loop has ended.
@@ -12,7 +13,7 @@ struct EnemyPools {
     standardGun gunLeft[lineLength];
 };
 
-// Shows the title until ENTER (returns with gameLoop set) or a quit request (clears gameLoop).
+// Shows the title, with the assist speed the arrow keys choose and the best score at it, until ENTER (returns with gameLoop set) or a quit request (clears gameLoop).
 void titleScreen();
 // Resets the player and the counters for a new bout (everything before the lines are filled).
 void startBout();
@@ -20,6 +21,11 @@ void startBout();
 void fillLines(const EnemyPools& pools);
 // One pass of the frame loop: logic catch-up, one composed frame, the end-of-bout rule.
 void framePass();
+// The hero is dead, or both lines are empty: the kills can grow no more.
+bool boutOver();
+// The greeting over the frame once the bout is over with more kills than bestBefore, the best
+// at this speed when it began; no sign before that.
+FrameSign greetingFor(int speed, int bestBefore);
 // One whole bout: set-up, the frame loop until gameOn drops, tear-down.
 void playBout();
 // Everything after start-up: the beat, then title screens and bouts until the program ends.

@@ -14,6 +14,10 @@ RYKE=$(realpath "${1:?usage: $0 PATH/TO/ryke}")
 # generous, because the machine may be busy with builds; a passing test never waits it out.
 PATIENCE=30
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/ryke-e2e.XXXXXX")
+# The game keeps its best scores here, never in the home folder of whoever runs the tests.
+export XDG_DATA_HOME=$WORK/data
+# Arguments given to the game after its path (--speed 50, ...).
+GAME_ARGS=()
 GAME_PID=
 GAME_STATUS=
 EXTRA_PIDS=()
@@ -58,7 +62,7 @@ start_game() {
     rm -f "$WORK/game.status" "$WORK/game.status.pid"
     # The runner ends the game even if ctest kills this script before its trap can.
     (cd "$dir" && exec /usr/bin/python3 "$E2E_DIR/run_game.py" "$WORK/game.status" "${RYKE_E2E_LIFETIME:-180}" \
-        ${RYKE_E2E_PRELOAD:+env LD_PRELOAD="$RYKE_E2E_PRELOAD"} "$@" "$RYKE" \
+        ${RYKE_E2E_PRELOAD:+env LD_PRELOAD="$RYKE_E2E_PRELOAD"} "$@" "$RYKE" "${GAME_ARGS[@]}" \
         </dev/null >"$WORK/game.out" 2>"$WORK/game.err") &
     GAME_PID=$!
 }
@@ -94,13 +98,16 @@ find_window() {
     fail "no '$1' window after ${2:-$PATIENCE} s"
 }
 
-# hold_key WINDOW KEY: the game polls key state 35 times a second, so a press must last a few ticks.
-hold_key() {
-    xdotool keydown --window "$1" "$2" 2>>"$WORK/xdotool.log" || fail "could not press $2"
+# press WINDOW KEY: the game polls key state 35 times a second, so a press must last a few
+# ticks. hold_key is the same, failing the test when the key cannot be pressed.
+press() {
+    xdotool keydown --window "$1" "$2" 2>>"$WORK/xdotool.log" || return 1
     sleep 0.15
-    # The key may well have closed the window already.
-    xdotool keyup --window "$1" "$2" 2>>"$WORK/xdotool.log" || true
+    # The key may well have closed the window already; a press sent to the focused window goes
+    # through the server itself, so it is then let go there, or the next game finds it down.
+    xdotool keyup --window "$1" "$2" 2>>"$WORK/xdotool.log" || xdotool keyup "$2" 2>>"$WORK/xdotool.log" || true
 }
+hold_key() { press "$1" "$2" || fail "could not press $2"; }
 
 # press_until WINDOW KEY COMMAND...: presses KEY until COMMAND succeeds, again every 2 s: a busy
 # machine can starve the game for longer than one press lasts. Fails after PATIENCE seconds.
@@ -109,7 +116,7 @@ press_until() {
     shift 2
     while ((SECONDS < deadline)); do
         # The window may have gone with the first press already.
-        xdotool keydown --window "$win" "$key" sleep 0.15 keyup --window "$win" "$key" 2>>"$WORK/xdotool.log" || true
+        press "$win" "$key" || true
         poll 2 "$@" && return 0
     done
     return 1

@@ -76,16 +76,20 @@ BoutResult playBout(const BotSettings& settings, unsigned seed, const BoutWatch&
     freshBout(seed);
     std::mt19937 dice(seed * 2654435761u + 12345u);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
-    const int reaction = settings.reactionMs / 10;
-    std::deque<View> seen; // what the eyes have taken in, oldest first
+    // Every time the bot keeps is real milliseconds; the game's hundredths are only read off.
+    struct Seen {
+        int realMs;
+        View view;
+    };
+    std::deque<Seen> seen; // what the eyes have taken in, oldest first
     View last;
     int clockMs = 0, ticksGiven = 0, now = 0;
     int lastPress = -1000000, heldKey = -1, releaseAt = 0;
     int arrived[2] = {-1000, -1000}; // when each line's current enemy last walked in
     while (gameOn && now < settings.limitHundredths) {
         clockMs += settings.frameMs;
-        now = advanceClock(clockMs, ticksGiven);
-        if (heldKey >= 0 && now >= releaseAt) {
+        now = advanceClock(static_cast<int>(static_cast<long long>(clockMs) * settings.speedPercent / 100), ticksGiven);
+        if (heldKey >= 0 && clockMs >= releaseAt) {
             key[heldKey] = 0;
             heldKey = -1;
         }
@@ -104,16 +108,17 @@ BoutResult playBout(const BotSettings& settings, unsigned seed, const BoutWatch&
                 result.floorKills[line] = killCount_L + killCount_R;
         }
         last = look(now, last);
-        seen.push_back(last);
+        seen.push_back({clockMs, last});
         // The bot acts on the newest frame a reaction time old, and not on one drawn before its
         // last press was let go: it waits to see what the press did.
-        while (seen.size() > 1 && seen[1].at <= now - reaction)
+        while (seen.size() > 1 && seen[1].realMs <= clockMs - settings.reactionMs)
             seen.pop_front();
+        const View& eye = seen.front().view;
         Action done = Action::none;
-        if (seen.front().at <= now - reaction && seen.front().at > lastPress + settings.tapMs / 10) {
-            done = decide(seen.front(), now);
+        if (seen.front().realMs <= clockMs - settings.reactionMs && seen.front().realMs > lastPress + settings.tapMs) {
+            done = decide(eye, now);
             if (done != Action::none) {
-                lastPress = now;
+                lastPress = clockMs;
                 ++result.presses;
                 Action pressed = done;
                 if (unit(dice) < settings.slipRate) {
@@ -121,14 +126,14 @@ BoutResult playBout(const BotSettings& settings, unsigned seed, const BoutWatch&
                     pressed = unit(dice) < 0.5 ? wrongHeight(done) : Action::none;
                 }
                 if (pressed != Action::none) {
-                    heldKey = keyFor(pressed, seen.front().facing);
+                    heldKey = keyFor(pressed, eye.facing);
                     key[heldKey] = 1;
-                    releaseAt = now + settings.tapMs / 10;
+                    releaseAt = clockMs + settings.tapMs;
                 }
             }
         }
         if (watch)
-            watch(seen.front(), done);
+            watch(eye, done);
         if (last.victory && !result.won) {
             result.won = true;
             break;

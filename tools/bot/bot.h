@@ -1,7 +1,8 @@
 #pragma once
 // The bot at the keyboard: it sees each frame a reaction time late, presses and releases the
 // keys in key[] as its rules say, and now and then slips. A bout is played through the game's
-// own frame loop at a fixed frame interval, without drawing.
+// own frame loop at a fixed frame interval, without drawing. Its reaction, its taps and the
+// frames are real time; at an assist speed the game's clocks run slower than they.
 
 #include <functional>
 #include <string>
@@ -15,6 +16,7 @@ struct BotSettings {
     int frameMs = 10; // the game draws as fast as it can; 100 frames a second
     int tapMs = 60;                 // how long a key is held
     int limitHundredths = 120000;   // a bout that lasts this long is stopped
+    int speedPercent = 100;         // the assist speed: the game's clocks run at this share of real time
 };
 
 // A blow that reached the hero, for the record (the bot itself never reads any of this).

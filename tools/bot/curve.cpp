@@ -54,3 +54,41 @@ void writeCurve(std::ostream& out, const std::vector<CurvePoint>& points)
             << p.floorKills[0] << '\t' << p.floorKills[1] << '\t' << p.fatalFromBehind << '\t' << p.fatalIndex
             << '\n';
 }
+
+Threshold slowestWinning(const BotSettings& settings, int bouts, int quickestMs, int slowestMs, int stepMs)
+{
+    Threshold t;
+    t.speedPercent = settings.speedPercent;
+    t.slipRate = settings.slipRate;
+    t.bouts = bouts;
+    const auto winsAt = [&](int step) {
+        BotSettings s = settings;
+        s.reactionMs = quickestMs + step * stepMs;
+        return measure(s, bouts).wins;
+    };
+    // Steps below `good` win most bouts (or lie below the range); steps from `bad` on lose most.
+    int good = -1, bad = (slowestMs - quickestMs) / stepMs + 1;
+    int winsGood = 0, winsBad = 0;
+    while (bad - good > 1) {
+        const int middle = good + (bad - good) / 2;
+        const int wins = winsAt(middle);
+        if (2 * wins > bouts)
+            good = middle, winsGood = wins;
+        else
+            bad = middle, winsBad = wins;
+    }
+    if (good >= 0) {
+        t.slowestMs = quickestMs + good * stepMs;
+        t.winsThere = winsGood;
+    }
+    t.winsOneStepSlower = winsBad;
+    return t;
+}
+
+void writeThresholds(std::ostream& out, const std::vector<Threshold>& thresholds)
+{
+    out << "speed_percent\tslip\tbouts\tslowest_winning_ms\twins_there\twins_one_step_slower\n";
+    for (const Threshold& t : thresholds)
+        out << t.speedPercent << '\t' << t.slipRate << '\t' << t.bouts << '\t' << t.slowestMs << '\t' << t.winsThere
+            << '\t' << t.winsOneStepSlower << '\n';
+}

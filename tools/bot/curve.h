@@ -24,5 +24,22 @@ CurvePoint measure(const BotSettings& settings, int bouts, unsigned first = 1);
 // The points as tab-separated values under a header line.
 void writeCurve(std::ostream& out, const std::vector<CurvePoint>& points);
 
+// The slowest reaction at which the bot still wins most bouts, for one assist speed and slip rate.
+struct Threshold {
+    int speedPercent = 100;
+    double slipRate = 0;
+    int bouts = 0;
+    int slowestMs = -1;      // -1: not even the quickest reaction searched wins most bouts
+    int winsThere = 0;       // bouts won at slowestMs ...
+    int winsOneStepSlower = 0; // ... and one step slower, where most are lost
+};
+
+// Searches reactions from quickestMs to slowestMs in steps of stepMs, halving the range each time:
+// the wins fall as the reaction slows.
+Threshold slowestWinning(const BotSettings& settings, int bouts, int quickestMs, int slowestMs, int stepMs);
+
+// The thresholds as tab-separated values under a header line.
+void writeThresholds(std::ostream& out, const std::vector<Threshold>& thresholds);
+
 // The value at fraction q (0 to 1) of the sorted values, interpolated; -1 if there are none.
 double quantile(std::vector<double> values, double q);

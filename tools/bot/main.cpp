@@ -13,11 +13,13 @@
 namespace {
 
 const char usage[] =
-    "usage: ryke_bot bout REACTION_MS SLIP SEED          one bout: every press the bot makes and every blow\n"
+    "usage: ryke_bot bout REACTION_MS SLIP SEED [SPEED]  one bout: every press the bot makes and every blow\n"
     "       ryke_bot curve BOUTS REACTIONS_MS SLIPS [FIRST_SEED]\n"
     "                                                    the curve as TSV; REACTIONS_MS and SLIPS are\n"
     "                                                    comma-separated lists (100,200,300 and 0,0.1)\n"
-    "       ryke_bot blows BOUTS REACTION_MS SLIP        every blow that reached the hero, counted\n";
+    "       ryke_bot blows BOUTS REACTION_MS SLIP        every blow that reached the hero, counted\n"
+    "       ryke_bot thresholds BOUTS SPEEDS SLIPS       the slowest reaction that still wins most bouts, as\n"
+    "                                                    TSV, for each assist speed (100,50) and slip rate\n";
 
 template <class T>
 std::vector<T> listOf(const std::string& text, T (*parse)(const char*))
@@ -71,13 +73,31 @@ int curve(int bouts, const std::string& reactions, const std::string& slips, uns
     return 0;
 }
 
+// The reactions searched: quick enough for a trained player's best, slow enough for anyone.
+constexpr int quickestMs = 100, slowestMs = 800, stepMs = 10;
+
+int thresholds(int bouts, const std::string& speeds, const std::string& slips)
+{
+    std::vector<Threshold> found;
+    for (const double slip : listOf<double>(slips, std::atof))
+        for (const int speed : listOf<int>(speeds, std::atoi)) {
+            BotSettings settings;
+            settings.speedPercent = speed;
+            settings.slipRate = slip;
+            found.push_back(slowestWinning(settings, bouts, quickestMs, slowestMs, stepMs));
+        }
+    writeThresholds(std::cout, found);
+    return 0;
+}
+
 const char* sideName(Side s) { return s == Side::left ? "L" : s == Side::right ? "R" : "-"; }
 const char* kindName(Kind k) { return k == Kind::sword ? "sword" : k == Kind::gun ? "gun" : k == Kind::hero ? "hero" : "-"; }
 const char* heightName(Height h) { return h == Height::high ? "hi" : h == Height::low ? "lo" : ""; }
 
-int bout(int reactionMs, double slip, unsigned seed)
+int bout(int reactionMs, double slip, unsigned seed, int speed)
 {
     BotSettings settings;
+    settings.speedPercent = speed;
     settings.reactionMs = reactionMs;
     settings.slipRate = slip;
     int frame = 0;
@@ -106,8 +126,8 @@ int bout(int reactionMs, double slip, unsigned seed)
 int main(int argc, char** argv)
 {
     const std::string command = argc > 1 ? argv[1] : "";
-    const bool known = ((command == "bout" || command == "blows") && argc == 5) ||
-                       (command == "curve" && (argc == 5 || argc == 6));
+    const bool known = (command == "bout" && (argc == 5 || argc == 6)) || (command == "blows" && argc == 5) ||
+                       (command == "curve" && (argc == 5 || argc == 6)) || (command == "thresholds" && argc == 5);
     if (!known) {
         std::cerr << usage;
         return 2;
@@ -119,7 +139,10 @@ int main(int argc, char** argv)
     }
     if (command == "blows")
         return blows(std::atoi(argv[2]), std::atoi(argv[3]), std::atof(argv[4]));
+    if (command == "thresholds")
+        return thresholds(std::atoi(argv[2]), argv[3], argv[4]);
     if (command == "curve")
         return curve(std::atoi(argv[2]), argv[3], argv[4], argc == 6 ? static_cast<unsigned>(std::atoi(argv[5])) : 1u);
-    return bout(std::atoi(argv[2]), std::atof(argv[3]), static_cast<unsigned>(std::atoi(argv[4])));
+    return bout(std::atoi(argv[2]), std::atof(argv[3]), static_cast<unsigned>(std::atoi(argv[4])),
+                argc == 6 ? std::atoi(argv[5]) : 100);
 }

@@ -1,9 +1,7 @@
 #include "bot/sight.h"
 
-#include <algorithm>
 #include <cstdio>
 
-#include "fighters/player.h"
 #include "replay/recorder.h"
 #include "shell/assets.h"
 
@@ -100,6 +98,23 @@ Figure keepSince(Figure now, const View& before, int at)
     return now;
 }
 
+// The HUD as drawn: the green life bar, two pixels a point from x = 76 inside its frame (none
+// drawn at no life), and the orange shot pips on their row at y = 42.
+void readHud(View& view)
+{
+    const int green = makecol(0, 255, 30), orange = makecol(255, 90, 0);
+    view.life = 0;
+    view.pips = 0;
+    for (const FillCall& f : fillCalls) {
+        if (f.target != buffer)
+            continue;
+        if (f.color == green && f.x1 == 76 && f.y1 == 16)
+            view.life = (f.x2 - 74) / 2;
+        if (f.color == orange && f.y1 == 42)
+            ++view.pips;
+    }
+}
+
 } // namespace
 
 View look(int at, const View& before)
@@ -135,9 +150,7 @@ View look(int at, const View& before)
     view.back = keepSince(current[!facingRight], before, at);
     view.frontOnDeck = onDeck[facingRight];
     view.backOnDeck = onDeck[!facingRight];
-    // The life bar is two pixels a point and the pips light at each whole shot, three at most.
-    view.life = std::max(ryke.life, 0);
-    view.pips = std::min(static_cast<int>(ryke.shots), 3);
+    readHud(view);
     for (const TextCall& t : textCalls)
         std::sscanf(t.text.c_str(), "Kill Count: %d", &view.kills);
     for (const SoundCall& s : soundCalls)

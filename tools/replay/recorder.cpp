@@ -7,6 +7,7 @@
 #include "shell/assets.h"
 
 std::vector<DrawCall> drawCalls;
+std::vector<FillCall> fillCalls;
 std::vector<SoundCall> soundCalls;
 std::vector<TextCall> textCalls;
 bool drawingEnabled = true;
@@ -16,6 +17,7 @@ bool DrawCall::mirrored() const { return std::string(call) == "draw_sprite_h_fli
 void clearRecords()
 {
     drawCalls.clear();
+    fillCalls.clear();
     soundCalls.clear();
     textCalls.clear();
 }
@@ -88,6 +90,7 @@ void drawSpriteHFlip(BITMAP* bmp, BITMAP* sprite, int x, int y)
 
 void rectFill(BITMAP* bmp, int x1, int y1, int x2, int y2, int color)
 {
+    fillCalls.push_back({bmp, x1, y1, x2, y2, color});
     if (drawingEnabled)
         libraryTable(bmp).rectfill(bmp, x1, y1, x2, y2, color);
 }

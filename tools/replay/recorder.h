@@ -1,7 +1,7 @@
 #pragma once
 // What reaches the library, recorded at the last call: sprites drawn (as the library's own
-// drawing table receives them), stretched sprites, sounds played and text printed. The
-// recorder can also stop the drawing itself, for fast runs that still see every call.
+// drawing table receives them), stretched sprites, filled rectangles, sounds played and text
+// printed. The recorder can also stop the drawing itself, for fast runs that still see every call.
 
 #include <allegro.h>
 
@@ -14,6 +14,12 @@ struct DrawCall {
     BITMAP* sprite;
     int x, y, w, h;
     bool mirrored() const;
+};
+
+// A filled rectangle, both corners included, in the target's own colour value.
+struct FillCall {
+    BITMAP* target;
+    int x1, y1, x2, y2, color;
 };
 
 struct SoundCall {
@@ -29,6 +35,7 @@ struct TextCall {
 
 // Everything recorded since the last clearRecords().
 extern std::vector<DrawCall> drawCalls;
+extern std::vector<FillCall> fillCalls;
 extern std::vector<SoundCall> soundCalls;
 extern std::vector<TextCall> textCalls;
 void clearRecords();

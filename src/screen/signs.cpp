@@ -1,0 +1,46 @@
+#include "screen/signs.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int largeScale = 4;
+constexpr int glyph = 8; // the library's own font is 8 x 8
+
+int cream() { return makecol(255, 226, 160); }
+
+// Text drawn small, then stretched: the library's font has one size only.
+void largeText(BITMAP* target, const std::string& text, int centreX, int y, int colour)
+{
+    BITMAP* small = create_bitmap(text_length(font, text.c_str()), text_height(font));
+    if (!small)
+        return;
+    clear_to_color(small, bitmap_mask_color(small));
+    textout_ex(small, font, text.c_str(), 0, 0, colour, -1);
+    masked_stretch_blit(small, target, 0, 0, small->w, small->h, centreX - small->w * largeScale / 2, y,
+                        small->w * largeScale, small->h * largeScale);
+    destroy_bitmap(small);
+}
+
+} // namespace
+
+void drawSign(BITMAP* target, int centreY, const std::string& large, const std::string& small)
+{
+    const int height = glyph * largeScale + (small.empty() ? 0 : 2 * glyph) + 2 * glyph;
+    const int width =
+        static_cast<int>(std::max(large.size() * largeScale, small.size())) * glyph + 6 * glyph;
+    const int centreX = target->w / 2, top = centreY - height / 2;
+    rectfill(target, centreX - width / 2, top, centreX + width / 2, top + height, makecol(20, 8, 8));
+    rect(target, centreX - width / 2, top, centreX + width / 2, top + height, cream());
+    largeText(target, large, centreX, top + glyph, cream());
+    if (!small.empty())
+        textout_centre_ex(target, font, small.c_str(), centreX, top + glyph * (largeScale + 2), cream(), -1);
+}
+
+void composeTitle(BITMAP* target, BITMAP* picture, const std::string& speedLine, const std::string& bestLine)
+{
+    blit(picture, target, 0, 0, 0, 0, picture->w, picture->h);
+    // Transparent behind the letters, so the picture shows between them.
+    textout_centre_ex(target, font, speedLine.c_str(), target->w / 2, titleSpeedY, cream(), -1);
+    textout_centre_ex(target, font, bestLine.c_str(), target->w / 2, titleBestY, cream(), -1);
+}

@@ -1,0 +1,216 @@
+#include "shell/best_score.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "shell/timer.h"
+
+const char bestScoreFile[] = "best-scores";
+
+namespace {
+
+const char header[] = "ryke best scores";
+// The last line: a file cut short lacks it.
+const char footer[] = "end";
+// Both lines hold a hundred enemies, so no bout kills more.
+constexpr int mostKills = 200;
+
+bool isDate(const std::string& text)
+{
+    static const char shape[] = "dddd-dd-dd";
+    if (text.size() != sizeof shape - 1)
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (shape[i] == 'd' ? !std::isdigit(static_cast<unsigned char>(text[i])) : text[i] != shape[i])
+            return false;
+    return true;
+}
+
+std::string today()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+// mkdir -p, private to the player.
+bool makeFolder(const std::string& folder, std::string& problem)
+{
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
+            problem = part + ": " + std::strerror(errno);
+            return false;
+        }
+        if (slash == std::string::npos)
+            return true;
+    }
+}
+
+bool writeAll(int fd, const std::string& text)
+{
+    for (std::size_t done = 0; done < text.size();) {
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+BestScores known;
+// Each kind of trouble is told once a run, not after every bout.
+std::set<std::string> told;
+
+void tell(const std::string& what)
+{
+    if (told.insert(what).second)
+        std::fprintf(stderr, "ryke: best scores: %s; playing on without them\n", what.c_str());
+}
+
+} // namespace
+
+std::string bestScoreFolder()
+{
+    // The base directory specification ignores a relative XDG_DATA_HOME.
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && data[0] == '/')
+        return std::string(data) + "/ryke";
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/')
+        return std::string(home) + "/.local/share/ryke";
+    return "";
+}
+
+BestScores readBestScores(const std::string& path, std::string& problem)
+{
+    problem.clear();
+    std::ifstream in(path);
+    if (!in) {
+        if (errno != ENOENT)
+            problem = path + ": cannot be read: " + std::strerror(errno);
+        return {};
+    }
+    BestScores scores;
+    std::string line;
+    bool ended = false;
+    if (!std::getline(in, line) || line != header) {
+        problem = path + ": damaged (not a best scores file)";
+        return {};
+    }
+    while (std::getline(in, line)) {
+        if (ended) {
+            problem = path + ": damaged (lines after its end)";
+            return {};
+        }
+        if (line == footer) {
+            ended = true;
+            continue;
+        }
+        std::istringstream fields(line);
+        int speed = 0, kills = -1;
+        std::string date, rest;
+        if (!(fields >> speed >> kills >> date) || (fields >> rest) || !isAssistSpeed(speed) || kills < 0 ||
+            kills > mostKills || !isDate(date) || scores.count(speed)) {
+            problem = path + ": damaged (line '" + line + "')";
+            return {};
+        }
+        scores[speed] = {kills, date};
+    }
+    if (in.bad()) {
+        problem = path + ": cannot be read";
+        return {};
+    }
+    if (!ended) {
+        problem = path + ": damaged (cut short)";
+        return {};
+    }
+    return scores;
+}
+
+bool writeBestScores(const std::string& folder, const BestScores& scores, std::string& problem)
+{
+    if (!makeFolder(folder, problem))
+        return false;
+    std::string text = std::string(header) + "\n";
+    for (const auto& [speed, best] : scores)
+        text += std::to_string(speed) + " " + std::to_string(best.kills) + " " + best.date + "\n";
+    text += std::string(footer) + "\n";
+    // A name of its own, so that two games saving at once never write into one file.
+    std::string temporary = folder + "/." + bestScoreFile + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        problem = folder + ": cannot write there: " + std::strerror(errno);
+        return false;
+    }
+    const bool written = writeAll(fd, text) && fchmod(fd, 0600) == 0 && fsync(fd) == 0;
+    const int error = errno;
+    const bool closed = close(fd) == 0;
+    const std::string path = folder + "/" + bestScoreFile;
+    if (!written || !closed || rename(temporary.c_str(), path.c_str()) != 0) {
+        problem = path + ": cannot be written: " + std::strerror(written && closed ? errno : error);
+        unlink(temporary.c_str());
+        return false;
+    }
+    // The rename itself lasts once the folder's entry is on the disk.
+    const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        fsync(dir);
+        close(dir);
+    }
+    return true;
+}
+
+void loadBestScores()
+{
+    const std::string folder = bestScoreFolder();
+    if (folder.empty()) {
+        tell("no home folder (neither XDG_DATA_HOME nor HOME is set)");
+        return;
+    }
+    std::string problem;
+    known = readBestScores(folder + "/" + bestScoreFile, problem);
+    if (!problem.empty())
+        tell(problem);
+}
+
+BestScore bestScoreAt(int speedPercent)
+{
+    const auto found = known.find(speedPercent);
+    return found == known.end() ? BestScore{} : found->second;
+}
+
+bool recordBout(int speedPercent, int kills)
+{
+    if (kills <= bestScoreAt(speedPercent).kills)
+        return false;
+    known[speedPercent] = {kills, today()};
+    const std::string folder = bestScoreFolder();
+    if (folder.empty()) {
+        tell("no home folder (neither XDG_DATA_HOME nor HOME is set)");
+        return true;
+    }
+    std::string problem;
+    BestScores onDisk = readBestScores(folder + "/" + bestScoreFile, problem);
+    for (const auto& [speed, best] : onDisk)
+        if (best.kills > bestScoreAt(speed).kills)
+            known[speed] = best;
+    if (!writeBestScores(folder, known, problem))
+        tell(problem);
+    return true;
+}

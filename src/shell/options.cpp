@@ -1,0 +1,85 @@
+#include "shell/options.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "shell/timer.h"
+
+#ifndef RYKE_VERSION
+#define RYKE_VERSION "unknown"
+#endif
+
+namespace {
+
+const char usage[] =
+    "Usage: ryke [--speed N]\n"
+    "A side-view sword fight against two lines of a hundred enemies.\n"
+    "  --speed N   play at N% of the full speed: 100 (the default), 90, 80, 70, 60 or 50\n"
+    "  --help      show this help and exit\n"
+    "  --version   show the version and exit\n"
+    "Run it from the folder that holds images/ and sound/. Keys: see the README.\n";
+
+CommandLine refused(const std::string& why)
+{
+    CommandLine line;
+    line.play = false;
+    line.status = 2;
+    line.err = "ryke: " + why + "\nTry 'ryke --help' for the options.\n";
+    return line;
+}
+
+// A whole number that is one of the assist speeds, or 0.
+int speedFrom(const std::string& text)
+{
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    const int value = std::atoi(text.c_str());
+    return isAssistSpeed(value) ? value : 0;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string>& args)
+{
+    CommandLine line;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            CommandLine help;
+            help.play = false;
+            help.out = usage;
+            return help;
+        }
+        if (arg == "--version") {
+            CommandLine version;
+            version.play = false;
+            version.out = "ryke " RYKE_VERSION "\n";
+            return version;
+        }
+        std::string value;
+        if (arg == "--speed") {
+            if (i + 1 == args.size())
+                return refused("--speed needs a value: 100, 90, 80, 70, 60 or 50");
+            value = args[++i];
+        } else if (arg.rfind("--speed=", 0) == 0) {
+            value = arg.substr(8);
+        } else {
+            return refused((arg.rfind('-', 0) == 0 ? "unknown option '" : "unexpected argument '") + arg + "'");
+        }
+        line.speedPercent = speedFrom(value);
+        if (!line.speedPercent)
+            return refused("--speed " + value + ": the speed must be 100, 90, 80, 70, 60 or 50");
+    }
+    return line;
+}
+
+int takeCommandLine(int argc, char** argv)
+{
+    const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    std::fputs(line.out.c_str(), stdout);
+    std::fputs(line.err.c_str(), stderr);
+    if (!line.play)
+        return line.status;
+    setAssistSpeed(line.speedPercent);
+    return -1;
+}

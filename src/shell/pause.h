@@ -1,0 +1,17 @@
+#pragma once
+// A bout stands still while the window is away from the keyboard (another window has the
+// focus) or while the player has paused it with P; the clock stops meanwhile, so nothing is
+// owed when it goes on.
+
+#include <atomic>
+
+// Whether the game's window has the keyboard focus; set on the library's event thread.
+extern std::atomic<bool> windowFocused;
+
+// Tells the library to keep running in the background and to report focus changes.
+void watchFocus();
+// Follows the focus and P (one toggle a press) for the bout under way, stopping or starting the
+// clock when that changes. True while the bout is paused.
+bool updatePause();
+// Leaves the pause behind (at the end of a bout): the clock runs, P is unpressed.
+void endPause();

@@ -1,0 +1,77 @@
+#include "shell/title.h"
+
+#include <allegro.h>
+
+#include <iterator>
+
+#include "shell/timer.h"
+
+namespace {
+
+struct Arrow {
+    int key;
+    int step;
+    bool held;
+};
+// clang-format off
+//             key        step  held
+Arrow arrows[] = { {KEY_LEFT,  -1,   false},
+                   {KEY_DOWN,  -1,   false},
+                   {KEY_RIGHT, +1,   false},
+                   {KEY_UP,    +1,   false} };
+// clang-format on
+
+std::string percent(int speed) { return std::to_string(speed) + "%"; }
+
+} // namespace
+
+int speedAfter(int speed, int steps)
+{
+    const int count = static_cast<int>(std::size(assistSpeeds));
+    int at = 0;
+    while (at < count && assistSpeeds[at] != speed)
+        ++at;
+    // The table runs fastest first, so a step faster is a step back in it.
+    at = at - steps;
+    return assistSpeeds[at < 0 ? 0 : at >= count ? count - 1 : at];
+}
+
+int arrowSteps()
+{
+    int steps = 0;
+    for (Arrow& arrow : arrows) {
+        const bool down = key[arrow.key] != 0;
+        if (down && !arrow.held)
+            steps += arrow.step;
+        arrow.held = down;
+    }
+    return steps;
+}
+
+void chooseSpeedByArrows()
+{
+    const int steps = arrowSteps();
+    if (steps == 0)
+        return;
+    setAssistSpeed(speedAfter(assistSpeed(), steps));
+    timer.TakeSpeed();
+}
+
+std::string speedLine(int speed)
+{
+    return "Speed " + percent(speed) + (speed == fullSpeed ? " (full)" : " (assisted)") +
+           "   -   LEFT / RIGHT arrows: slower / faster";
+}
+
+std::string bestLine(int speed, const BestScore& best)
+{
+    if (best.kills == 0)
+        return "Best at " + percent(speed) + ": none yet";
+    return "Best at " + percent(speed) + ": " + std::to_string(best.kills) + (best.kills == 1 ? " kill" : " kills") +
+           ", " + best.date;
+}
+
+std::string newBestLine(int speed, int kills)
+{
+    return std::to_string(kills) + (kills == 1 ? " kill" : " kills") + " at " + percent(speed) + ", your best yet";
+}

@@ -1,0 +1,77 @@
+// The command line: what each option prints, the status it ends with, and the speed it chooses.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "shell/options.h"
+
+namespace {
+
+struct Case {
+    std::vector<std::string> args;
+    bool play;
+    int status, speed;
+    const char* outHas; // "" for nothing printed there
+    const char* errHas;
+};
+
+TEST(CommandLine, EachOptionPlaysOrEndsWithItsStatusAndItsWords)
+{
+    // clang-format off
+    const Case cases[] = {
+        //  args                          play   status speed  stdout has        stderr has
+        {{},                              true,  0,     100,   "",               ""},
+        {{"--speed", "50"},               true,  0,     50,    "",               ""},
+        {{"--speed=70"},                  true,  0,     70,    "",               ""},
+        {{"--speed", "90", "--speed", "60"}, true, 0,   60,    "",               ""},
+        {{"--help"},                      false, 0,     100,   "--speed N",      ""},
+        {{"-h"},                          false, 0,     100,   "Usage: ryke",    ""},
+        {{"--version"},                   false, 0,     100,   "ryke 0.",        ""},
+        {{"--speed", "50", "--help"},     false, 0,     100,   "Usage: ryke",    ""},
+        {{"--fast"},                      false, 2,     100,   "",               "unknown option '--fast'"},
+        {{"level2"},                      false, 2,     100,   "",               "unexpected argument 'level2'"},
+        {{"--speed"},                     false, 2,     100,   "",               "--speed needs a value"},
+        {{"--speed", "55"},               false, 2,     100,   "",               "must be 100, 90, 80, 70, 60 or 50"},
+        {{"--speed", "40"},               false, 2,     100,   "",               "must be 100"},
+        {{"--speed", "110"},              false, 2,     100,   "",               "must be 100"},
+        {{"--speed", "-50"},              false, 2,     100,   "",               "must be 100"},
+        {{"--speed", "50%"},              false, 2,     100,   "",               "must be 100"},
+        {{"--speed", "050"},              true,  0,     50,    "",               ""},
+        {{"--speed="},                    false, 2,     100,   "",               "must be 100"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        std::string shown;
+        for (const std::string& a : c.args)
+            shown += a + " ";
+        const CommandLine line = parseCommandLine(c.args);
+        EXPECT_EQ(c.play, line.play) << shown;
+        EXPECT_EQ(c.status, line.status) << shown;
+        if (c.play) {
+            EXPECT_EQ(c.speed, line.speedPercent) << shown;
+        }
+        if (*c.outHas)
+            EXPECT_NE(std::string::npos, line.out.find(c.outHas)) << shown << "\n" << line.out;
+        else
+            EXPECT_EQ("", line.out) << shown;
+        if (*c.errHas) {
+            EXPECT_NE(std::string::npos, line.err.find(c.errHas)) << shown << "\n" << line.err;
+            EXPECT_NE(std::string::npos, line.err.find("--help")) << "an error says where the options are";
+        } else {
+            EXPECT_EQ("", line.err) << shown;
+        }
+    }
+}
+
+TEST(CommandLine, HelpAndVersionAreAFewLines)
+{
+    for (const char* option : {"--help", "--version"}) {
+        const std::string out = parseCommandLine({option}).out;
+        const auto lines = std::count(out.begin(), out.end(), '\n');
+        EXPECT_GE(lines, 1) << option;
+        EXPECT_LE(lines, 10) << option;
+    }
+}
+
+} // namespace
