@@ -17,7 +17,8 @@ const char usage[] =
     "  --speed N   play at N% of the full speed: 100 (the default), 90, 80, 70, 60 or 50\n"
     "  --help      show this help and exit\n"
     "  --version   show the version and exit\n"
-    "Run it from the folder that holds images/ and sound/. Keys: see the README.\n";
+    "Run it from the folder that holds images/ and sound/ (the installed /usr/games/ryke does).\n"
+    "Keys and files: man 6 ryke, or the README.\n";
 
 CommandLine refused(const std::string& why)
 {
