@@ -7,6 +7,7 @@
 #include <string>
 
 #include "shell/assets.h"
+#include "shell/display.h"
 #include "shell/quit.h"
 #include "shell/signals.h"
 #include "shell/timer.h"
@@ -72,18 +73,33 @@ static void reportRefused(const std::vector<RefusedAsset>& refused)
     allegro_message("%s", (head + boxed + hint).c_str());
 }
 
+// A quit request (ESC, the close button, a stop signal) while starting up: latched in gameLoop,
+// since ESC may well be up again by the time start-up returns.
+static bool quitWhileStarting()
+{
+    if (quitRequested())
+        gameLoop = 0;
+    return !gameLoop;
+}
+
 bool initialise()
 {
+    const bool started = allegro_init() == 0;
+    // The library put in its own handlers for the stop signals, held back until now.
+    takeStopSignals();
+    unblockStopSignals();
     // Without a display the library cannot start, and installing the keyboard then would crash.
-    if (allegro_init() != 0) {
+    if (!started) {
         reportNoDisplay();
         return false;
     }
-    takeStopSignals();
+    if (quitWhileStarting())
+        return true;
     install_keyboard();
     install_timer();
     if (!openScreen())
         return false;
+    releaseScreenMemoryAtExit();
     set_window_title("Ryke");
     set_close_button_callback(onCloseButton);
     // A voice alone may reach full scale (by default it gets half): the sounds are mastered for
@@ -92,7 +108,9 @@ bool initialise()
     if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) != 0)
         allegro_message("Error initialising sound system\n%s\n", allegro_error);
     // Nothing may be drawn or played from a handle that did not load, so every one is checked.
-    const std::vector<RefusedAsset> refused = loadAssets();
+    const std::vector<RefusedAsset> refused = loadAssets(quitWhileStarting);
+    if (quitWhileStarting())
+        return true;
     if (!refused.empty()) {
         reportRefused(refused);
         return false;
