@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "shell/assets.h"
-#include "shell/assets.h"
 #include "support/headless.h"
 
 namespace {
@@ -14,13 +13,18 @@ namespace fs = std::filesystem;
 
 void releaseAssets()
 {
-    for (const SampleAsset& a : sampleAssets)
+    for (const SampleAsset& a : sampleAssets) {
         if (*a.handle)
             destroy_sample(*a.handle);
-    for (const PictureAsset& a : pictureAssets)
+        *a.handle = nullptr;
+    }
+    for (const PictureAsset& a : pictureAssets) {
         if (*a.handle)
             destroy_bitmap(*a.handle);
+        *a.handle = nullptr;
+    }
     destroy_bitmap(buffer);
+    buffer = nullptr;
 }
 
 TEST(Startup, EveryMissingFileIsNamedAndTheRestStillLoad)
@@ -56,6 +60,23 @@ TEST(Startup, EveryMissingFileIsNamedAndTheRestStillLoad)
     releaseAssets();
     EXPECT_TRUE(loadAssets().empty()) << "the other tests need the whole set back";
     fs::remove_all(copy);
+}
+
+int asks;
+bool stopAtTwentiethAsk() { return ++asks >= 20; }
+
+TEST(Startup, AStopWhileLoadingEndsItThereWithNothingNamed)
+{
+    releaseAssets();
+    asks = 0;
+    EXPECT_TRUE(loadAssets(stopAtTwentiethAsk).empty()) << "what was not loaded is not damaged";
+    EXPECT_NE(nullptr, prepareToDie);
+    EXPECT_EQ(nullptr, enemyDeath_2FX) << "loading went on after the stop";
+    EXPECT_EQ(nullptr, gunDeath_1);
+    EXPECT_LT(asks, 25);
+
+    releaseAssets();
+    EXPECT_TRUE(loadAssets().empty()) << "the other tests need the whole set back";
 }
 
 } // namespace

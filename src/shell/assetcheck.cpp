@@ -16,8 +16,10 @@ constexpr std::size_t pcxHeaderSize = 128;
 // Sampling rates of ordinary recordings; a rate outside them only comes from a damaged header.
 constexpr long lowestRate = 8000;
 constexpr long highestRate = 48000;
-// Far above any picture or sound of the game; nothing larger is read at all.
-constexpr long long largestFile = 64LL << 20;
+// Three times the largest picture the check accepts (a 1024 x 768 one of runs of single bytes),
+// and 80 s of the richest sound; nothing larger is read at all. Reading and checking the largest
+// take a tenth of a second, so a quit request while loading is answered at once.
+constexpr long long largestFile = 16LL << 20;
 
 unsigned byteAt(const std::string& b, std::size_t at) { return static_cast<unsigned char>(b[at]); }
 // Both formats store numbers little-endian.

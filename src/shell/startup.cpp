@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <set>
 #include <string>
@@ -35,29 +36,36 @@ static bool openScreen()
     return false;
 }
 
-static bool isFolder(const std::string& path)
+// What is wrong with the folder at path as a folder of assets: "" when it is one.
+static std::string folderFault(const std::string& path)
 {
     struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    if (stat(path.c_str(), &info) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? "the whole folder is missing" : "";
+    return S_ISDIR(info.st_mode) ? "" : "is not a folder";
 }
 
 // The message box lists this many lines at most, so that it fits the screen and the library's
 // 4 KB message buffer; stderr gets them all.
 constexpr std::size_t linesInBox = 20;
 
-// One line a refused file, with why; a missing folder takes one line for all its files, and
-// only then is the player sent to the folder the game must be started from.
+// One line a refused file, with why; a missing folder, or a file in a folder's place, takes one
+// line for all its files, and only a missing one sends the player to the folder the game must be
+// started from.
 static void reportRefused(const std::vector<RefusedAsset>& refused)
 {
     std::vector<std::string> lines;
-    std::set<std::string> missingFolders;
+    std::set<std::string> badFolders, missingFolders;
     for (const RefusedAsset& file : refused) {
         const std::size_t slash = file.path.find('/');
         const std::string folder = file.path.substr(0, slash);
-        if (slash == std::string::npos || isFolder(folder))
+        const std::string fault = slash == std::string::npos ? "" : folderFault(folder);
+        if (fault.empty())
             lines.push_back("  " + file.path + ": " + file.reason + "\n");
-        else if (missingFolders.insert(folder).second)
-            lines.push_back("  " + folder + "/: the whole folder is missing\n");
+        else if (badFolders.insert(folder).second)
+            lines.push_back("  " + folder + "/: " + fault + "\n");
+        if (fault == "the whole folder is missing")
+            missingFolders.insert(folder);
     }
     const std::string head = "Ryke cannot start: these files are missing or damaged:\n";
     const std::string hint =

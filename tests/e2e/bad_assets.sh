@@ -35,8 +35,9 @@ damages=(
     "sound/evade.wav         | append garbage                | has data after its end"
     "sound/gunCock.wav       | replace not-a-sound           | not a WAV sound"
     "sound/gunShot.wav       | poke 40 \xf0\xff\xff\x7f      | damaged: a part runs past its end"
-    "sound/carnageShot.wav   | poke 24 \x00\x00\x00\x00      | has no sound format"
-    "sound/swordClash.wav    | poke 20 \x03                  | is a WAV sound the game cannot play"
+    "sound/carnageShot.wav   | poke 24 \x00\x00\x00\x00      | plays at 0 samples a second"
+    "sound/rykeDeath.wav     | poke 12 junk                  | has no sound format"
+    "sound/swordClash.wav    | poke 20 \x03                  | is not plain PCM sound (format 3)"
 )
 
 need_display
