@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 
 #include "shell/assetcheck.h"
@@ -119,6 +120,21 @@ TEST(AssetCheck, DamagedFilesAreRefusedWithTheirReason)
         const bool picture = name.find(".wav") == std::string::npos;
         EXPECT_EQ(c.reason, picture ? pictureFault(bytes) : soundFault(bytes)) << c.file << ", case " << &c - cases;
     }
+}
+
+TEST(AssetCheck, AFileTooLargeIsNotReadAtAll)
+{
+    const std::string path = testing::TempDir() + "ryke-large.pcx";
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(nullptr, file);
+    // Sparse: the size is all that is looked at.
+    ASSERT_EQ(0, std::fseek(file, (17 << 20) - 1, SEEK_SET));
+    std::fputc(0, file);
+    std::fclose(file);
+    std::string bytes;
+    EXPECT_EQ("is too large (17 MB)", readAssetFile(path.c_str(), bytes));
+    EXPECT_TRUE(bytes.empty());
+    std::remove(path.c_str());
 }
 
 } // namespace
