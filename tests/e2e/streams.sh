@@ -13,9 +13,11 @@ need_display
 mkdir -p "$WORK/game"
 ln -s "$REPO_ROOT/images" "$REPO_ROOT/sound" "$WORK/game/"
 
+# The sanitizer stage's preload goes to the game alone: a shell or Python with it crashes.
+preload=${RYKE_E2E_PRELOAD:-}
 for ending in TERM Escape; do
-    # shellcheck disable=SC2016  # $0 belongs to the inner shell
-    start_game "$WORK/game" bash -c 'exec "$0" <&- >&- 2>&-'
+    # shellcheck disable=SC2016  # $0 and $1 belong to the inner shell
+    RYKE_E2E_PRELOAD='' start_game "$WORK/game" bash -c 'exec env ${0:+LD_PRELOAD="$0"} "$1" <&- >&- 2>&-' "$preload"
     win=$(find_window Ryke)
     wait_for_title "$win" "$WORK/title.png"
     pid=$(game_pid)
@@ -35,7 +37,7 @@ status=0
 ((status == 1)) || fail "without a display and with a dead pipe for stderr: status $status, expected 1"
 echo "ok: no display, stderr a dead pipe: status 1"
 
-start_game "$WORK/game" /usr/bin/python3 "$E2E_DIR/dead_pipe.py"
+RYKE_E2E_PRELOAD='' start_game "$WORK/game" /usr/bin/python3 "$E2E_DIR/dead_pipe.py" env ${preload:+LD_PRELOAD="$preload"}
 win=$(find_window Ryke)
 wait_for_title "$win" "$WORK/title.png"
 pid=$(pgrep -P "$(game_pid)" | head -n1)
