@@ -3,8 +3,8 @@
 #include <sys/stat.h>
 
 #include <cctype>
-#include <cstdint>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 

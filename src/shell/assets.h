@@ -3,10 +3,10 @@
 
 #include <allegro.h>
 
-#include "shell/decode.h"
-
 #include <string>
 #include <vector>
+
+#include "shell/decode.h"
 
 struct SampleAsset {
     SAMPLE** handle;
