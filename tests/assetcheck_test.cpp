@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 
 #include "shell/assetcheck.h"
@@ -79,6 +80,37 @@ TEST(AssetCheck, DamagedFilesAreRefusedWithTheirReason)
         {"sound/grunt.wav",     [](std::string& b) { b.replace(12, 4, "junk"); },  "has no sound format"},
         {"sound/grunt.wav",     [](std::string& b) { b.resize(44); put32(b, 4, 36); put32(b, 40, 0); },
                                 "holds no sound"},
+        {"sound/grunt.wav",     [](std::string& b) { put32(b, 24, 0xFFFFFFFB); }, "plays at -5 samples a second"},
+        {"sound/grunt.wav",     [](std::string& b) { put16(b, 20, 3); },         "is not plain PCM sound (format 3)"},
+        {"sound/grunt.wav",     [](std::string& b) { put16(b, 22, 3); },         "has 3 channels, not 1 or 2"},
+        {"sound/grunt.wav",     [](std::string& b) { put16(b, 34, 24); },        "has 24-bit samples, not 8 or 16"},
+        {"sound/grunt.wav",     [](std::string& b) { put16(b, 22, 2); },         ""},
+        {"sound/grunt.wav",     [](std::string& b) { put16(b, 34, 8); b += "x"; put32(b, 40, 15877); put32(b, 4, b.size() - 8); },
+                                ""},
+        {"sound/grunt.wav",     [](std::string& b) { put16(b, 22, 2); put32(b, 40, 15874); b.resize(b.size() - 2); put32(b, 4, b.size() - 8); },
+                                "holds 15874 bytes of sound, not whole samples of 4"},
+        // The library reads sixteen bytes of a format part claiming fewer, and takes the part after
+        // it from the middle of the sound.
+        {"sound/grunt.wav",     [](std::string& b) { put32(b, 16, 0); b.insert(20, "data\xF0\xFF\xFF\x7F", 8); put32(b, 4, b.size() - 8); },
+                                "has a sound format cut short"},
+        // An odd last byte of 16-bit sound, left unread by the library, starts the header of a
+        // part claiming 2 GB.
+        {"sound/grunt.wav",     [](std::string& b) { b += "ata\xF0\xFF\xFF\x7F"; b[b.size() - 9] = 'd';
+                                    put32(b, 40, 15877); put32(b, 4, b.size() - 8); },
+                                "holds 15877 bytes of sound, not whole samples of 2"},
+        // The library plays by the format it has read when the sound comes.
+        {"sound/grunt.wav",     [](std::string& b) { std::string good = b.substr(12, 24); put32(b, 24, 0xFFFFFFFB);
+                                    b += good; put32(b, 4, b.size() - 8); },
+                                "plays at -5 samples a second"},
+        {"sound/grunt.wav",     [](std::string& b) { b += b.substr(12, 24); put32(b, 4, b.size() - 8); },
+                                "has more than one sound format"},
+        {"sound/grunt.wav",     [](std::string& b) { b += b.substr(36, 8) + b.substr(44, 4); put32(b, b.size() - 8, 4);
+                                    put32(b, 4, b.size() - 8); },
+                                "has more than one block of sound"},
+        {"sound/grunt.wav",     [](std::string& b) { b = b.substr(0, 12) + b.substr(36) + b.substr(12, 24); },
+                                "has its sound before its format"},
+        {"sound/grunt.wav",     [](std::string& b) { b.insert(36, "LIST\x03\0\0\0abc", 11); put32(b, 4, b.size() - 8); },
+                                ""},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -88,6 +120,21 @@ TEST(AssetCheck, DamagedFilesAreRefusedWithTheirReason)
         const bool picture = name.find(".wav") == std::string::npos;
         EXPECT_EQ(c.reason, picture ? pictureFault(bytes) : soundFault(bytes)) << c.file << ", case " << &c - cases;
     }
+}
+
+TEST(AssetCheck, AFileTooLargeIsNotReadAtAll)
+{
+    const std::string path = testing::TempDir() + "ryke-large.pcx";
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(nullptr, file);
+    // Sparse: the size is all that is looked at.
+    ASSERT_EQ(0, std::fseek(file, (17 << 20) - 1, SEEK_SET));
+    std::fputc(0, file);
+    std::fclose(file);
+    std::string bytes;
+    EXPECT_EQ("is too large (17 MB)", readAssetFile(path.c_str(), bytes));
+    EXPECT_TRUE(bytes.empty());
+    std::remove(path.c_str());
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "shell/assets.h"
-#include "shell/assets.h"
 #include "support/headless.h"
 
 namespace {
@@ -14,13 +13,18 @@ namespace fs = std::filesystem;
 
 void releaseAssets()
 {
-    for (const SampleAsset& a : sampleAssets)
+    for (const SampleAsset& a : sampleAssets) {
         if (*a.handle)
             destroy_sample(*a.handle);
-    for (const PictureAsset& a : pictureAssets)
+        *a.handle = nullptr;
+    }
+    for (const PictureAsset& a : pictureAssets) {
         if (*a.handle)
             destroy_bitmap(*a.handle);
+        *a.handle = nullptr;
+    }
     destroy_bitmap(buffer);
+    buffer = nullptr;
 }
 
 TEST(Startup, EveryMissingFileIsNamedAndTheRestStillLoad)
@@ -56,6 +60,24 @@ TEST(Startup, EveryMissingFileIsNamedAndTheRestStillLoad)
     releaseAssets();
     EXPECT_TRUE(loadAssets().empty()) << "the other tests need the whole set back";
     fs::remove_all(copy);
+}
+
+int asks;
+// The sounds take some sixty asks in all, so this stop comes among the pictures.
+bool stopAtSeventiethAsk() { return ++asks >= 70; }
+
+TEST(Startup, AStopWhileLoadingEndsItThereWithNothingNamed)
+{
+    releaseAssets();
+    asks = 0;
+    EXPECT_TRUE(loadAssets(stopAtSeventiethAsk).empty()) << "what was not loaded is not damaged";
+    EXPECT_NE(nullptr, enemyDeath_2FX);
+    EXPECT_NE(nullptr, background);
+    EXPECT_EQ(nullptr, gunDeath_1) << "loading went on after the stop";
+    EXPECT_LT(asks, 75);
+
+    releaseAssets();
+    EXPECT_TRUE(loadAssets().empty()) << "the other tests need the whole set back";
 }
 
 } // namespace

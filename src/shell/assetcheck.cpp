@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -13,10 +14,12 @@ constexpr int screenWidth = 1024;
 constexpr int screenHeight = 768;
 constexpr std::size_t pcxHeaderSize = 128;
 // Sampling rates of ordinary recordings; a rate outside them only comes from a damaged header.
-constexpr unsigned long lowestRate = 8000;
-constexpr unsigned long highestRate = 48000;
-// Far above any picture or sound of the game; nothing larger is read at all.
-constexpr long long largestFile = 64LL << 20;
+constexpr long lowestRate = 8000;
+constexpr long highestRate = 48000;
+// Three times the largest picture the check accepts (a 1024 x 768 one of runs of single bytes),
+// and 80 s of the richest sound; nothing larger is read at all. Reading and checking the largest
+// take a tenth of a second, so a quit request while loading is answered at once.
+constexpr long long largestFile = 16LL << 20;
 
 unsigned byteAt(const std::string& b, std::size_t at) { return static_cast<unsigned char>(b[at]); }
 // Both formats store numbers little-endian.
@@ -32,7 +35,7 @@ std::string cannotRead(int error)
 
 } // namespace
 
-std::string pictureFault(const std::string& b)
+std::string pictureFault(const std::string& b, PictureShape* shape)
 {
     if (b.empty())
         return "is empty";
@@ -70,10 +73,12 @@ std::string pictureFault(const std::string& b)
         }
     if (at != b.size())
         return "has data after its last row";
+    if (shape)
+        *shape = {width, height};
     return "";
 }
 
-std::string soundFault(const std::string& b)
+std::string soundFault(const std::string& b, SoundShape* shape)
 {
     if (b.empty())
         return "is empty";
@@ -84,23 +89,56 @@ std::string soundFault(const std::string& b)
         return "cut short";
     if (end < b.size())
         return "has data after its end";
-    // Chunks follow each other as the library reads them, without the padding byte of odd lengths.
-    unsigned long rate = 0;
-    unsigned long long soundBytes = 0;
-    for (std::size_t at = 12; at < b.size(); at += 8 + dword(b, at + 4)) {
-        if (at + 8 > b.size() || at + 8 + dword(b, at + 4) > b.size())
+    // Walked as the library reads: each part straight after the last, with no padding byte after
+    // an odd length, to the end of the file. The library keeps reading whatever follows the sound
+    // and takes every format it meets, so one format must come before the one block of sound.
+    int formats = 0, blocks = 0;
+    bool soundFirst = false;
+    SoundShape found;
+    for (std::size_t at = 12; at < b.size();) {
+        if (b.size() - at < 8 || dword(b, at + 4) > b.size() - at - 8)
             return "damaged: a part runs past its end";
-        if (b.compare(at, 4, "fmt ") == 0 && dword(b, at + 4) >= 16)
-            rate = dword(b, at + 12);
-        if (b.compare(at, 4, "data") == 0)
-            soundBytes += dword(b, at + 4);
+        const unsigned long length = dword(b, at + 4);
+        if (b.compare(at, 4, "fmt ") == 0) {
+            if (++formats > 1)
+                return "has more than one sound format";
+            // The library reads these sixteen bytes whatever length the part gives.
+            if (length < 16)
+                return "has a sound format cut short";
+            if (word(b, at + 8) != 1)
+                return "is not plain PCM sound (format " + std::to_string(word(b, at + 8)) + ")";
+            found.channels = word(b, at + 10);
+            found.rate = static_cast<std::int32_t>(dword(b, at + 12));
+            found.bits = word(b, at + 22);
+            if (found.channels != 1 && found.channels != 2)
+                return "has " + std::to_string(found.channels) + " channels, not 1 or 2";
+            if (found.bits != 8 && found.bits != 16)
+                return "has " + std::to_string(found.bits) + "-bit samples, not 8 or 16";
+            if (found.rate < lowestRate || found.rate > highestRate)
+                return "plays at " + std::to_string(found.rate) + " samples a second";
+        }
+        if (b.compare(at, 4, "data") == 0) {
+            if (++blocks > 1)
+                return "has more than one block of sound";
+            soundFirst = formats == 0;
+            // A block of part samples is read short by the library, which then takes its last
+            // bytes for the next part's header.
+            const unsigned long sampleBytes = found.channels * found.bits / 8;
+            if (!soundFirst && length % sampleBytes != 0)
+                return "holds " + std::to_string(length) + " bytes of sound, not whole samples of " +
+                       std::to_string(sampleBytes);
+            found.frames = soundFirst ? 0 : static_cast<long>(length / sampleBytes);
+        }
+        at += 8 + length;
     }
-    if (rate == 0)
+    if (formats == 0)
         return "has no sound format";
-    if (rate < lowestRate || rate > highestRate)
-        return "plays at " + std::to_string(rate) + " samples a second";
-    if (soundBytes == 0)
+    if (soundFirst)
+        return "has its sound before its format";
+    if (found.frames == 0)
         return "holds no sound";
+    if (shape)
+        *shape = found;
     return "";
 }
 

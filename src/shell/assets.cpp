@@ -1,6 +1,7 @@
 #include "shell/assets.h"
 
 #include "shell/assetcheck.h"
+#include "shell/decode.h"
 
 SAMPLE *prepareToDie, *bg_beat, *evadeFX, *gruntFX, *gunCockFX, *gunShotFX, *gunShot_2FX,
     *swordClashFX, *rykeDeathFX, *carnageShotFX, *enemyDeathFX, *enemyDeath_2FX;
@@ -86,34 +87,46 @@ const PictureAsset pictureAssets[pictureAssetCount] = {
 
 namespace {
 
-// Why the file at path must not be loaded, or "" when it has passed its check.
-std::string faultOf(const char* path, std::string (*check)(const std::string&))
+// Reads the file at path once, checks those bytes and, if they pass, decodes the very same bytes
+// into handle. Returns why the file did not load, or "" when it did.
+template <typename Shape, typename Handle>
+std::string loadChecked(const char* path, Handle** handle, std::string (*check)(const std::string&, Shape*),
+                        Handle* (*decode)(const std::string&, StopAsked), const char* undecodable,
+                        StopAsked stop)
 {
+    *handle = nullptr;
     std::string bytes;
-    const std::string unreadable = readAssetFile(path, bytes);
-    return unreadable.empty() ? check(bytes) : unreadable;
+    std::string fault = readAssetFile(path, bytes);
+    if (fault.empty())
+        fault = check(bytes, nullptr);
+    if (fault.empty())
+        *handle = decode(bytes, stop);
+    return fault.empty() && !*handle ? undecodable : fault;
 }
 
 } // namespace
 
-std::vector<RefusedAsset> loadAssets()
+std::vector<RefusedAsset> loadAssets(StopAsked stop)
 {
     std::vector<RefusedAsset> refused;
-    const auto refuse = [&](const char* path, std::string reason) { refused.push_back({path, std::move(reason)}); };
+    const auto stopped = [stop] { return stop && stop(); };
+    const auto note = [&](const char* path, std::string fault) {
+        if (!fault.empty() && !stopped())
+            refused.push_back({path, std::move(fault)});
+    };
     for (const SampleAsset& asset : sampleAssets) {
-        std::string fault = faultOf(asset.path, soundFault);
-        *asset.handle = fault.empty() ? load_sample(asset.path) : nullptr;
-        if (!*asset.handle)
-            refuse(asset.path, fault.empty() ? "is a WAV sound the game cannot play" : fault);
+        if (stopped())
+            return refused;
+        note(asset.path, loadChecked(asset.path, asset.handle, soundFault, decodeSound,
+                                     "is a WAV sound the game cannot play", stop));
     }
     buffer = create_bitmap(screen->w, screen->h);
     if (!buffer)
-        refuse("the back buffer", "out of memory");
+        refused.push_back({"the back buffer", "out of memory"});
     for (const PictureAsset& asset : pictureAssets) {
-        std::string fault = faultOf(asset.path, pictureFault);
-        *asset.handle = fault.empty() ? load_bitmap(asset.path, nullptr) : nullptr;
-        if (!*asset.handle)
-            refuse(asset.path, fault.empty() ? "could not be loaded" : fault);
+        if (stopped())
+            return refused;
+        note(asset.path, loadChecked(asset.path, asset.handle, pictureFault, decodePicture, "could not be loaded", stop));
     }
     return refused;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/decode.h"
+
 struct SampleAsset {
     SAMPLE** handle;
     const char* path;
@@ -48,6 +50,7 @@ struct RefusedAsset {
 };
 
 // Loads the samples, creates the back buffer at the screen's size, then loads the pictures,
-// relative to the working directory; a file is handed to the library only once it has passed
-// its check. Returns every file that did not load, in load order.
-std::vector<RefusedAsset> loadAssets();
+// relative to the working directory; each file is read once, and the library decodes the bytes
+// that passed their check. Returns every file that did not load, in load order. Loading ends
+// early, with nothing more named, as soon as stop (if given) says so.
+std::vector<RefusedAsset> loadAssets(StopAsked stop = nullptr);

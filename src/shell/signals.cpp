@@ -1,5 +1,6 @@
 #include "shell/signals.h"
 
+#include <pthread.h>
 #include <signal.h>
 
 #include <iterator>
@@ -41,4 +42,29 @@ int exitStatus(int status)
 {
     const int number = stopSignal.load();
     return number ? 128 + number : status;
+}
+
+namespace {
+
+sigset_t stopSignalSet()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    for (int number : stopSignals)
+        sigaddset(&set, number);
+    return set;
+}
+
+} // namespace
+
+void blockStopSignals()
+{
+    const sigset_t set = stopSignalSet();
+    pthread_sigmask(SIG_BLOCK, &set, nullptr);
+}
+
+void unblockStopSignals()
+{
+    const sigset_t set = stopSignalSet();
+    pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
 }

@@ -15,3 +15,12 @@ void takeStopSignals();
 
 // The exit status: status, or 128 + the stop signal once one has come, as a shell reports it.
 int exitStatus(int status);
+
+// Holds the stop signals back from every thread started meanwhile (the library's own), so that
+// none can come while the library is starting, whose handlers would take it down half-built.
+// Called first thing, before the library starts.
+void blockStopSignals();
+
+// Lets the stop signals in, a pending one at once. Called once the game's handlers are back in
+// place after the library has started.
+void unblockStopSignals();

@@ -2,11 +2,13 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <set>
 #include <string>
 
 #include "shell/assets.h"
+#include "shell/display.h"
 #include "shell/quit.h"
 #include "shell/signals.h"
 #include "shell/timer.h"
@@ -34,29 +36,36 @@ static bool openScreen()
     return false;
 }
 
-static bool isFolder(const std::string& path)
+// What is wrong with the folder at path as a folder of assets: "" when it is one.
+static std::string folderFault(const std::string& path)
 {
     struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    if (stat(path.c_str(), &info) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? "the whole folder is missing" : "";
+    return S_ISDIR(info.st_mode) ? "" : "is not a folder";
 }
 
 // The message box lists this many lines at most, so that it fits the screen and the library's
 // 4 KB message buffer; stderr gets them all.
 constexpr std::size_t linesInBox = 20;
 
-// One line a refused file, with why; a missing folder takes one line for all its files, and
-// only then is the player sent to the folder the game must be started from.
+// One line a refused file, with why; a missing folder, or a file in a folder's place, takes one
+// line for all its files, and only a missing one sends the player to the folder the game must be
+// started from.
 static void reportRefused(const std::vector<RefusedAsset>& refused)
 {
     std::vector<std::string> lines;
-    std::set<std::string> missingFolders;
+    std::set<std::string> badFolders, missingFolders;
     for (const RefusedAsset& file : refused) {
         const std::size_t slash = file.path.find('/');
         const std::string folder = file.path.substr(0, slash);
-        if (slash == std::string::npos || isFolder(folder))
+        const std::string fault = slash == std::string::npos ? "" : folderFault(folder);
+        if (fault.empty())
             lines.push_back("  " + file.path + ": " + file.reason + "\n");
-        else if (missingFolders.insert(folder).second)
-            lines.push_back("  " + folder + "/: the whole folder is missing\n");
+        else if (badFolders.insert(folder).second)
+            lines.push_back("  " + folder + "/: " + fault + "\n");
+        if (fault == "the whole folder is missing")
+            missingFolders.insert(folder);
     }
     const std::string head = "Ryke cannot start: these files are missing or damaged:\n";
     const std::string hint =
@@ -72,18 +81,33 @@ static void reportRefused(const std::vector<RefusedAsset>& refused)
     allegro_message("%s", (head + boxed + hint).c_str());
 }
 
+// A quit request (ESC, the close button, a stop signal) while starting up: latched in gameLoop,
+// since ESC may well be up again by the time start-up returns.
+static bool quitWhileStarting()
+{
+    if (quitRequested())
+        gameLoop = 0;
+    return !gameLoop;
+}
+
 bool initialise()
 {
+    const bool started = allegro_init() == 0;
+    // The library put in its own handlers for the stop signals, held back until now.
+    takeStopSignals();
+    unblockStopSignals();
     // Without a display the library cannot start, and installing the keyboard then would crash.
-    if (allegro_init() != 0) {
+    if (!started) {
         reportNoDisplay();
         return false;
     }
-    takeStopSignals();
+    if (quitWhileStarting())
+        return true;
     install_keyboard();
     install_timer();
     if (!openScreen())
         return false;
+    releaseScreenMemoryAtExit();
     set_window_title("Ryke");
     set_close_button_callback(onCloseButton);
     // A voice alone may reach full scale (by default it gets half): the sounds are mastered for
@@ -92,7 +116,9 @@ bool initialise()
     if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) != 0)
         allegro_message("Error initialising sound system\n%s\n", allegro_error);
     // Nothing may be drawn or played from a handle that did not load, so every one is checked.
-    const std::vector<RefusedAsset> refused = loadAssets();
+    const std::vector<RefusedAsset> refused = loadAssets(quitWhileStarting);
+    if (quitWhileStarting())
+        return true;
     if (!refused.empty()) {
         reportRefused(refused);
         return false;

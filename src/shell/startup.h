@@ -2,5 +2,7 @@
 
 // Brings the library up (system, keyboard, timer, a 1024 x 768 x 32 window, sound), loads
 // every asset and starts the frame clock. Returns false when the game cannot run; the
-// player has then been told why (stderr without a display, a message box with one).
+// player has then been told why (stderr without a display, a message box with one). A quit
+// request while starting up clears gameLoop and ends start-up early, returning true, so that the
+// program shuts down in order without showing the title.
 bool initialise();

@@ -3,7 +3,8 @@
 # Missing and damaged pictures and sounds, all in one start: one message box names each refused
 # file with its reason, nothing crashes, and once the box is dismissed the game exits 1. Without
 # a whole folder the box says so and where to start the game from, and lists at most 20 files; a
-# SIGTERM while that box is up ends the game, once the box is dismissed, with 143.
+# SIGTERM while that box is up ends the game, once the box is dismissed, with 143. A file in a
+# folder's place is named as not a folder, and the player is not sent elsewhere.
 source "$(dirname "$0")/lib.sh"
 
 # Ways to damage FILE in the game's copy: damage-name FILE [ARGUMENT].
@@ -35,8 +36,9 @@ damages=(
     "sound/evade.wav         | append garbage                | has data after its end"
     "sound/gunCock.wav       | replace not-a-sound           | not a WAV sound"
     "sound/gunShot.wav       | poke 40 \xf0\xff\xff\x7f      | damaged: a part runs past its end"
-    "sound/carnageShot.wav   | poke 24 \x00\x00\x00\x00      | has no sound format"
-    "sound/swordClash.wav    | poke 20 \x03                  | is a WAV sound the game cannot play"
+    "sound/carnageShot.wav   | poke 24 \x00\x00\x00\x00      | plays at 0 samples a second"
+    "sound/rykeDeath.wav     | poke 12 junk                  | has no sound format"
+    "sound/swordClash.wav    | poke 20 \x03                  | is not plain PCM sound (format 3)"
 )
 
 need_display
@@ -123,4 +125,22 @@ done
 hold_key "$BOX" Return
 wait_exit "$PATIENCE"
 expect_status 143
-echo "PASS: damaged files named with their reasons (status 1); without sound/ the box says where to start, and SIGTERM under it gives 143"
+echo "ok: without sound/ the box says where to start, and SIGTERM under it gives 143"
+
+: >"$WORK/xmessage.log"
+copy_assets
+rm -r "$WORK/game/images" "$WORK/game/sound"
+echo "not pictures" >"$WORK/game/images"
+ln -s /dev/null "$WORK/game/sound"
+start_game "$WORK/game"
+show_box not-a-folder-box.png
+hold_key "$BOX" Return
+wait_exit 5
+expect_status 1
+for folder in images sound; do
+    grep -qxF "  $folder/: is not a folder" "$WORK/xmessage.log" || fail "the box does not say $folder/ is not a folder:
+$(cat "$WORK/xmessage.log")"
+done
+! grep -qE 'Run the game from|folder is missing' "$WORK/xmessage.log" || fail "the box calls a file in a folder's place missing:
+$(cat "$WORK/xmessage.log")"
+echo "PASS: damaged files named with their reasons (status 1); without sound/ the box says where to start, and SIGTERM under it gives 143; a file in a folder's place is not a folder"
