@@ -33,7 +33,7 @@ void titleScreen()
 
 void startBout()
 {
-    cue(prepareToDie, 255, 127);
+    cue(Cue::boutStart);
     gameOn = 1;
     ryke.life = 100;
     ryke.shots = 0.0;
@@ -92,7 +92,7 @@ void playBout()
 
 void runGame()
 {
-    loopCue(bg_beat, 255, 127);
+    cue(Cue::beat);
     while (gameLoop) {
         titleScreen();
         if (gameLoop)

@@ -26,6 +26,11 @@ void Stage::SetUp()
     clearRecords();
 }
 
+void Stage::TearDown()
+{
+    EXPECT_EQ(std::vector<std::string>{}, unknownDrawing) << "drawn past the recorder";
+}
+
 void Stage::press(int keyCode) { key[keyCode] = 1; }
 
 void Stage::release(int keyCode) { key[keyCode] = 0; }

@@ -14,6 +14,8 @@
 class Stage : public ::testing::Test {
 protected:
     void SetUp() override;
+    // Fails the test if the game drew with a library entry the recorder does not see.
+    void TearDown() override;
 
     std::vector<DrawCall>& paints = drawCalls;
     std::vector<SoundCall>& cues = soundCalls;
