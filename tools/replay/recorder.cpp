@@ -46,6 +46,12 @@ struct Recording {
     Recording& operator=(const Recording&) = delete;
 };
 
+void unknownEntry(const char* name)
+{
+    if (depth == 0)
+        unknownDrawing.push_back(name);
+}
+
 void applySlip(const char* call, std::initializer_list<int*> arguments)
 {
     if (!slip.call || std::strcmp(slip.call, call) != 0 || slip.argument >= static_cast<int>(arguments.size()))
@@ -62,6 +68,8 @@ int __real_play_sample(const SAMPLE* spl, int vol, int pan, int freq, int loop);
 void __real_stretch_sprite(BITMAP* bmp, BITMAP* sprite, int x, int y, int w, int h);
 void __real_blit(BITMAP* source, BITMAP* dest, int sx, int sy, int dx, int dy, int w, int h);
 void __real_textprintf_ex(BITMAP* bmp, const FONT* f, int x, int y, int color, int bg, const char* format, ...);
+void __real_stretch_blit(BITMAP* s, BITMAP* d, int sx, int sy, int sw, int sh, int dx, int dy, int dw, int dh);
+void __real_masked_stretch_blit(BITMAP* s, BITMAP* d, int sx, int sy, int sw, int sh, int dx, int dy, int dw, int dh);
 
 int __wrap_play_sample(const SAMPLE* spl, int vol, int pan, int freq, int loop)
 {
@@ -100,6 +108,24 @@ void __wrap_textprintf_ex(BITMAP* bmp, const FONT* f, int x, int y, int color, i
     textCalls.push_back({bmp, x, y, color, bg, text});
     if (drawingEnabled)
         __real_textprintf_ex(bmp, f, x, y, color, bg, "%s", text);
+}
+
+// Two drawing routines that write the pixels themselves, past the drawing table: the game does
+// not use them, and a call is noted like any other drawing entry the recorder does not know.
+void __wrap_stretch_blit(BITMAP* s, BITMAP* d, int sx, int sy, int sw, int sh, int dx, int dy, int dw, int dh)
+{
+    unknownEntry("stretch_blit");
+    const Recording recording;
+    if (drawingEnabled)
+        __real_stretch_blit(s, d, sx, sy, sw, sh, dx, dy, dw, dh);
+}
+
+void __wrap_masked_stretch_blit(BITMAP* s, BITMAP* d, int sx, int sy, int sw, int sh, int dx, int dy, int dw, int dh)
+{
+    unknownEntry("masked_stretch_blit");
+    const Recording recording;
+    if (drawingEnabled)
+        __real_masked_stretch_blit(s, d, sx, sy, sw, sh, dx, dy, dw, dh);
 }
 }
 
@@ -156,12 +182,6 @@ void clearToColor(BITMAP* bmp, int color)
         library->clear_to_color(bmp, color);
 }
 
-void unknownEntry(const char* name)
-{
-    if (depth == 0)
-        unknownDrawing.push_back(name);
-}
-
 // Every other drawing entry: noted when the game reaches it directly, then handed on. (A generic
 // lambda without captures becomes a function of whatever signature the entry has.)
 #define RECORDER_UNKNOWN(entry)                                                                                   \
@@ -169,7 +189,8 @@ void unknownEntry(const char* name)
         hookedTable.entry = [](auto... arguments) {                                                               \
             unknownEntry(#entry);                                                                                 \
             const Recording recording;                                                                            \
-            return library->entry(arguments...);                                                                 \
+            if (drawingEnabled)                                                                                   \
+                library->entry(arguments...);                                                                     \
         };
 
 void hookTable()
