@@ -11,12 +11,12 @@ bool holding = false;
 // clang-format off
 //                                     move               facing right  facing left
 const KeyBinding keyMap[moveCount] = {  {Move::highAttack,  KEY_K,        KEY_D},
-                                        {Move::lowAttack,   KEY_J,        KEY_F},
-                                        {Move::evade,       KEY_SPACE,    KEY_SPACE},
-                                        {Move::carnageShot, KEY_H,        KEY_G},
-                                        {Move::turn,        KEY_G,        KEY_H},
-                                        {Move::highKick,    KEY_D,        KEY_K},
-                                        {Move::lowKick,     KEY_F,        KEY_J} };
+                                            {Move::lowAttack,   KEY_J,        KEY_F},
+                                            {Move::evade,       KEY_SPACE,    KEY_SPACE},
+                                            {Move::carnageShot, KEY_H,        KEY_G},
+                                            {Move::turn,        KEY_G,        KEY_H},
+                                            {Move::highKick,    KEY_D,        KEY_K},
+                                            {Move::lowKick,     KEY_F,        KEY_J} };
 // clang-format on
 
 int keyFor(Move move, const std::string& facing)
@@ -45,24 +45,28 @@ struct MoveRow {
     void (*act)();
 };
 
+// In the order of Move.
 // clang-format off
-//                              move               condition  operation
-const MoveRow moveRows[] = {  {Move::highAttack,  always,    [] { ryke.highAttack(); }},
-                              {Move::lowAttack,   always,    [] { ryke.lowAttack(); }},
-                              {Move::evade,       always,    [] { ryke.evade(); }},
-                              {Move::carnageShot, hasShot,   fireCarnageShot},
-                              {Move::turn,        always,    [] { ryke.changeDirection(); }},
-                              {Move::highKick,    always,    [] { ryke.highKick(); }},
-                              {Move::lowKick,     always,    [] { ryke.lowKick(); }} };
+//                                  move               condition  operation
+constexpr MoveRow moveRows[] = {  {Move::highAttack,  always,    [] { ryke.highAttack(); }},
+                                  {Move::lowAttack,   always,    [] { ryke.lowAttack(); }},
+                                  {Move::evade,       always,    [] { ryke.evade(); }},
+                                  {Move::carnageShot, hasShot,   fireCarnageShot},
+                                  {Move::turn,        always,    [] { ryke.changeDirection(); }},
+                                  {Move::highKick,    always,    [] { ryke.highKick(); }},
+                                  {Move::lowKick,     always,    [] { ryke.lowKick(); }} };
 // clang-format on
 
-const MoveRow& rowOf(Move move)
+constexpr bool inMoveOrder()
 {
-    for (const MoveRow& row : moveRows)
-        if (row.move == move)
-            return row;
-    return moveRows[0];
+    for (int i = 0; i < moveCount; ++i)
+        if (static_cast<int>(moveRows[i].move) != i)
+            return false;
+    return true;
 }
+static_assert(inMoveOrder(), "a move's row is found by its number");
+
+const MoveRow& rowOf(Move move) { return moveRows[static_cast<int>(move)]; }
 
 // The first binding whose key is down in this facing and whose move may start.
 const MoveRow* firstTaken(int KeyBinding::*keyInFacing)

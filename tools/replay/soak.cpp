@@ -1,7 +1,5 @@
 #include "replay/soak.h"
 
-#include <allegro.h>
-
 #include <algorithm>
 #include <chrono>
 #include <sstream>
