@@ -12,17 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void releaseAssets()
-{
-    for (const SampleAsset& a : sampleAssets)
-        if (*a.handle)
-            destroy_sample(*a.handle);
-    for (const PictureAsset& a : pictureAssets)
-        if (*a.handle)
-            destroy_bitmap(*a.handle);
-    destroy_bitmap(buffer);
-}
-
 TEST(Startup, EveryMissingFileIsNamedAndTheRestStillLoad)
 {
     const fs::path repo = fs::current_path();

@@ -3,6 +3,8 @@
 #include <allegro.h>
 #include <unistd.h>
 
+#include "shell/assets.h"
+
 namespace {
 
 // Brings the library up once per test program and loads the assets from the repository.
@@ -19,6 +21,17 @@ public:
 const ::testing::Environment* const library = ::testing::AddGlobalTestEnvironment(new HeadlessLibrary);
 
 } // namespace
+
+void releaseAssets()
+{
+    for (const SampleAsset& a : sampleAssets)
+        if (*a.handle)
+            destroy_sample(*a.handle);
+    for (const PictureAsset& a : pictureAssets)
+        if (*a.handle)
+            destroy_bitmap(*a.handle);
+    destroy_bitmap(buffer);
+}
 
 void Stage::SetUp()
 {
