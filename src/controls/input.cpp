@@ -45,7 +45,6 @@ struct MoveRow {
     void (*act)();
 };
 
-// In the order of Move.
 // clang-format off
 //                                  move               condition  operation
 constexpr MoveRow moveRows[] = {  {Move::highAttack,  always,    [] { ryke.highAttack(); }},
@@ -57,24 +56,21 @@ constexpr MoveRow moveRows[] = {  {Move::highAttack,  always,    [] { ryke.highA
                                   {Move::lowKick,     always,    [] { ryke.lowKick(); }} };
 // clang-format on
 
-constexpr bool inMoveOrder()
+const MoveRow* rowOf(Move move)
 {
-    for (int i = 0; i < moveCount; ++i)
-        if (static_cast<int>(moveRows[i].move) != i)
-            return false;
-    return true;
+    for (const MoveRow& row : moveRows)
+        if (row.move == move)
+            return &row;
+    return nullptr;
 }
-static_assert(inMoveOrder(), "a move's row is found by its number");
-
-const MoveRow& rowOf(Move move) { return moveRows[static_cast<int>(move)]; }
 
 // The first binding whose key is down in this facing and whose move may start.
 const MoveRow* firstTaken(int KeyBinding::*keyInFacing)
 {
     for (const KeyBinding& binding : keyMap) {
-        const MoveRow& row = rowOf(binding.move);
-        if (key[binding.*keyInFacing] && row.allowed())
-            return &row;
+        const MoveRow* row = rowOf(binding.move);
+        if (key[binding.*keyInFacing] && row && row->allowed())
+            return row;
     }
     return nullptr;
 }
