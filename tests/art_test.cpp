@@ -10,7 +10,10 @@
 #include "choreography/choreography.h"
 #include "encounter/lines.h"
 #include "fighters/player.h"
+#include "assetgen/level.h"
+#include "assetgen/sounds.h"
 #include "shell/assets.h"
+#include "shell/cue.h"
 #include "support/headless.h"
 
 namespace {
@@ -22,12 +25,10 @@ constexpr int kGroundY = 680;
 
 bool isMask(int c) { return getr(c) == 255 && getg(c) == 0 && getb(c) == 255; }
 
-std::string nameOf(BITMAP* b)
+std::string nameOf(const void* loaded)
 {
-    for (const PictureAsset& a : pictureAssets)
-        if (*a.handle == b)
-            return a.path;
-    return "?";
+    const char* path = loadedAssetPath(loaded);
+    return path ? path : "?";
 }
 
 // Which of a fighter's colours marks his limbs: the hero's blue, the swordsman's red, the
@@ -121,14 +122,14 @@ struct Foe {
     const char* name;
     Palette limb;
     void (*timeline)();
-    int windUp, bladeOut, strike;  // the kind's attack windows end at these hundredths
+    const AttackTimings& timings;
 };
 
 const Foe foes[] = {
-    {Kind::Sword, Side::Right, "right swordsman", swordLimb, animate_sword_R, 40, 50, 55},
-    {Kind::Sword, Side::Left, "left swordsman", swordLimb, animate_sword_L, 40, 50, 55},
-    {Kind::Gun, Side::Right, "right gunman", gunLimb, animate_gun_R, 55, 65, 70},
-    {Kind::Gun, Side::Left, "left gunman", gunLimb, animate_gun_L, 55, 65, 70},
+    {Kind::Sword, Side::Right, "right swordsman", swordLimb, animate_sword_R, swordKind.timings},
+    {Kind::Sword, Side::Left, "left swordsman", swordLimb, animate_sword_L, swordKind.timings},
+    {Kind::Gun, Side::Right, "right gunman", gunLimb, animate_gun_R, gunKind.timings},
+    {Kind::Gun, Side::Left, "left gunman", gunLimb, animate_gun_L, gunKind.timings},
 };
 
 class ArtInPlace : public Stage {
@@ -212,7 +213,7 @@ TEST_F(ArtInPlace, EveryStandingPoseOfBothEnemyKindsHasItsFeetOnTheGroundLine)
         ryke.setAttackState("evade");  // out of reach: the blows change nothing
         std::vector<std::pair<const char*, int>> moments = {{"normal", 0}, {"evade", 15}, {"stunned", 10}};
         for (const char* height : {"high", "low"})
-            for (int e : {foe.windUp / 2, foe.windUp, foe.bladeOut, foe.strike})
+            for (int e : {foe.timings.windUpEnds / 2, foe.timings.windUpEnds, foe.timings.bladeOutEnds, foe.timings.strikeEnds})
                 moments.push_back({height, e});
         for (const auto& m : moments)
             expectOnTheGround(foeIn(foe, m.first, m.second), foe.limb,
@@ -231,9 +232,9 @@ TEST_F(ArtInPlace, ASwordLandsOnTheHeroOnlyWhenItsBlowFalls)
         const bool onRight = foe.side == Side::Right;
         for (const char* height : {"high", "low"}) {
             const std::string what = std::string(foe.name) + ", " + height;
-            EXPECT_LE(reachInto(foeIn(foe, height, foe.windUp / 2), stand, onRight), -20)
+            EXPECT_LE(reachInto(foeIn(foe, height, foe.timings.windUpEnds / 2), stand, onRight), -20)
                 << what << ": the wind-up comes within 20 px of him";
-            const Placed blow = foeIn(foe, height, foe.bladeOut);
+            const Placed blow = foeIn(foe, height, foe.timings.bladeOutEnds);
             EXPECT_GE(reachInto(blow, stand, onRight), 8) << what << ": the blow stops short of him";
             // It meets him and stops there: nothing of it passes the middle of his body.
             const auto span = blow.columnsIn(0, 768);
@@ -254,8 +255,8 @@ TEST_F(ArtInPlace, AShotStreaksTowardTheHeroFromTheEdgeOfThePictureNearestHim)
         ryke.setAttackState("evade");
         for (const char* height : {"high", "low"}) {
             const std::string what = std::string(foe.name) + ", " + height;
-            const Placed cocking = foeIn(foe, height, foe.windUp / 2);
-            const Placed landing = foeIn(foe, height, foe.bladeOut);
+            const Placed cocking = foeIn(foe, height, foe.timings.windUpEnds / 2);
+            const Placed landing = foeIn(foe, height, foe.timings.bladeOutEnds);
             // The column of each picture nearest the hero, and the rows it is drawn in there.
             auto nearColumn = [&](const Placed& p) { return foe.side == Side::Right ? p.x : p.x + p.sprite->w - 1; };
             std::vector<int> rows;
@@ -307,26 +308,6 @@ std::vector<int> samplesOf(const SAMPLE* s)
     for (unsigned long i = 0; i < s->len; ++i)
         out[i] = static_cast<int>(data[i]) - 0x8000;
     return out;
-}
-
-std::string nameOf(const SAMPLE* s)
-{
-    for (const SampleAsset& a : sampleAssets)
-        if (*a.handle == s)
-            return a.path;
-    return "?";
-}
-
-// A sound's level: its RMS over its whole length as the mixer plays it, at twice its rate with
-// each added sample halfway between two, in dB of full scale.
-double levelDb(const std::vector<int>& pcm)
-{
-    double sum = 0;
-    for (size_t i = 0; i < pcm.size(); ++i) {
-        const double halfway = (pcm[i] + (i + 1 < pcm.size() ? pcm[i + 1] : 0)) / 2.0;
-        sum += (pcm[i] * pcm[i] + halfway * halfway) / (32768.0 * 32768.0);
-    }
-    return 10 * std::log10(std::max(sum / (2 * pcm.size()), 1e-20));
 }
 
 std::vector<SAMPLE*> allSamples()
@@ -384,36 +365,37 @@ TEST(Sounds, TheBeatLoopsWithoutAJumpAtItsSeam)
 
 TEST(Sounds, CuesMatchInLoudnessAtTheVolumesTheGamePlaysThem)
 {
-    // The volume of each cue where the game plays it, in the channel it is heard in: the gun is
-    // cocked more quietly on the left, and the right gunman's high shot, panned his way, is
-    // mixed at 156 on that side.
-    struct Cue {
-        SAMPLE* sample;
-        int volume;
+    // Each sample at the quietest of the game's cues that play it, in the channel the cue leans
+    // toward (the mixer gives a voice panned off centre up to twice its volume there).
+    auto heard = [](SAMPLE* sample) {
+        int volume = 256;
+        for (const CueSound& c : cueSounds)
+            if (*c.sample == sample)
+                volume = std::min(volume, nearChannel(c.volume, c.pan));
+        EXPECT_LE(volume, 255) << nameOf(sample) << " is never played";
+        std::vector<double> pcm;
+        for (int v : samplesOf(sample))
+            pcm.push_back(v / 32768.0);
+        return level::toDb(level::meanSquare(pcm)) + 20 * std::log10(volume / 255.0);
     };
-    const Cue blows[] = {{prepareToDie, 255}, {gruntFX, 150},     {gunShotFX, 100},    {gunShot_2FX, 156},
-                         {swordClashFX, 200}, {carnageShotFX, 200}, {enemyDeathFX, 100}};
-    const Cue small[] = {{evadeFX, 150}, {gunCockFX, 100}};
-    auto heard = [](const Cue& c) {
-        return levelDb(samplesOf(c.sample)) + 20 * std::log10(c.volume / 255.0);
-    };
+    SAMPLE* const blows[] = {prepareToDie, gruntFX, gunShotFX, gunShot_2FX, swordClashFX, carnageShotFX, enemyDeathFX};
+    SAMPLE* const small[] = {evadeFX, gunCockFX};
     double quietest = 1e9, loudest = -1e9;
-    for (const Cue& c : blows) {
-        quietest = std::min(quietest, heard(c));
-        loudest = std::max(loudest, heard(c));
-    }
     std::string levels;
-    for (const Cue& c : blows)
-        levels += " " + nameOf(c.sample) + " " + std::to_string(heard(c));
-    EXPECT_LE(loudest - quietest, 3.0) << "the blows, shots and voices are heard at" << levels;
-    for (const Cue& c : small) {
-        EXPECT_LE(heard(c), quietest) << nameOf(c.sample) << " is louder than a blow";
-        EXPECT_GE(heard(c), loudest - 6.0) << nameOf(c.sample) << " is lost under the blows";
+    for (SAMPLE* s : blows) {
+        quietest = std::min(quietest, heard(s));
+        loudest = std::max(loudest, heard(s));
+        levels += " " + nameOf(s) + " " + std::to_string(heard(s));
     }
-    const double beat = heard({bg_beat, 255});
+    EXPECT_LE(loudest - quietest, 3.0) << "the blows, shots and voices are heard at" << levels;
+    for (SAMPLE* s : small) {
+        EXPECT_LE(heard(s), quietest) << nameOf(s) << " is louder than a blow";
+        EXPECT_GE(heard(s), loudest - 6.0) << nameOf(s) << " is lost under the blows";
+    }
+    const double beat = heard(bg_beat);
     EXPECT_LE(beat, quietest - 6.0) << "the beat is not well under the cues";
-    for (const Cue& c : small)
-        EXPECT_LE(beat, heard(c) - 6.0) << "the beat covers " << nameOf(c.sample);
+    for (SAMPLE* s : small)
+        EXPECT_LE(beat, heard(s) - 6.0) << "the beat covers " << nameOf(s);
 }
 
 } // namespace

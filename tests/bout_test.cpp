@@ -92,10 +92,15 @@ TEST_F(Bout, AFrameShowsBothLinesKillCountAndOnlyThenTheVictory)
 
     enemiesLeft_L = enemiesLeft_R = 0;
     framePass();
-    ASSERT_FALSE(paints.empty());
-    EXPECT_EQ(w00t, paints.back().sprite);
-    EXPECT_EQ((1024 - w00t->w) / 2, paints.back().x);
-    EXPECT_EQ(50, paints.back().y);
+    const DrawCall* victory = nullptr;
+    for (const DrawCall& p : paints)
+        if (p.sprite == w00t)
+            victory = &p;
+    ASSERT_NE(nullptr, victory);
+    EXPECT_EQ("draw_sprite", std::string(victory->call));
+    EXPECT_EQ((1024 - w00t->w) / 2, victory->x);
+    EXPECT_EQ(50, victory->y);
+    EXPECT_EQ("blit", std::string(paints.back().call)) << "drawn before the frame is shown";
 }
 
 } // namespace

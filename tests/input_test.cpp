@@ -2,6 +2,8 @@
 
 #include <allegro.h>
 
+#include <string>
+
 #include "controls/input.h"
 #include "encounter/lines.h"
 #include "fighters/player.h"
@@ -24,40 +26,69 @@ protected:
     void backToNormal() { ryke.returnNormal(); }
 };
 
-TEST_F(Keys, EachFacingMapsTheHomeRowToItsMoves)
+TEST_F(Keys, TheAttackKeysAreOnTheSideHeLooksTowardsAndTheKicksBehindHim)
 {
-    struct Row {
-        const char* facing;
-        int key;
+    // The home row as it lies under the hands, and where each move's key sits on it: on the
+    // side the player looks towards or behind him, counted from that side's outer end.
+    const std::string row = "DFGHJK";
+    const int letters[] = {KEY_D, KEY_F, KEY_G, KEY_H, KEY_J, KEY_K};
+    struct Place {
+        Move move;
+        bool inFront;
+        int fromOuterEnd;
+    };
+    const Place places[] = {{Move::highAttack, true, 0}, {Move::lowAttack, true, 1}, {Move::carnageShot, true, 2},
+                            {Move::turn, false, 2},      {Move::highKick, false, 0}, {Move::lowKick, false, 1}};
+    for (const char* facing : {"right", "left"})
+        for (const Place& p : places) {
+            const bool rightHalf = p.inFront == (facing == std::string("right"));
+            const char letter = row[rightHalf ? row.size() - 1 - p.fromOuterEnd : p.fromOuterEnd];
+            EXPECT_EQ(letters[row.find(letter)], keyFor(p.move, facing))
+                << "facing " << facing << ", move " << static_cast<int>(p.move) << " belongs on " << letter;
+        }
+    EXPECT_EQ(KEY_SPACE, keyFor(Move::evade, "right"));
+    EXPECT_EQ(KEY_SPACE, keyFor(Move::evade, "left"));
+    EXPECT_EQ(-1, keyFor(Move::highAttack, "up"));
+}
+
+TEST_F(Keys, EachMovesKeyStartsThatMoveInBothFacings)
+{
+    // The map the bot and the soak press keys by is the one the game reads.
+    struct Outcome {
+        Move move;
         const char* state;
     };
-    // clang-format off
-    const Row rows[] = {
-        {"right", KEY_K, "high"},     {"right", KEY_J, "low"},     {"right", KEY_SPACE, "evade"},
-        {"right", KEY_D, "highKick"}, {"right", KEY_F, "lowKick"},
-        {"left",  KEY_D, "high"},     {"left",  KEY_F, "low"},     {"left",  KEY_SPACE, "evade"},
-        {"left",  KEY_K, "highKick"}, {"left",  KEY_J, "lowKick"},
-    };
-    // clang-format on
-    for (const Row& r : rows) {
-        if (r.facing == std::string("right"))
-            ryke.faceRight();
-        else
-            ryke.faceLeft();
-        backToNormal();
-        tickWith({});
-        tickWith({r.key});
-        EXPECT_EQ(r.state, ryke.attackState) << r.facing << " key " << r.key;
-    }
+    const Outcome outcomes[] = {{Move::highAttack, "high"},     {Move::lowAttack, "low"},
+                                {Move::evade, "evade"},         {Move::carnageShot, "carnageShot"},
+                                {Move::highKick, "highKick"},   {Move::lowKick, "lowKick"}};
+    for (const char* facing : {"right", "left"})
+        for (const Outcome& o : outcomes) {
+            SetUp();
+            facing == std::string("right") ? ryke.faceRight() : ryke.faceLeft();
+            ryke.shots = 2.0;
+            tickWith({keyFor(o.move, facing)});
+            EXPECT_EQ(o.state, ryke.attackState) << "facing " << facing;
+            EXPECT_EQ(facing, ryke.facing);
+        }
     ryke.faceRight();
     backToNormal();
     tickWith({});
-    tickWith({KEY_G});
+    tickWith({keyFor(Move::turn, "right")});
     EXPECT_EQ("left", ryke.facing);
     EXPECT_EQ("normal", ryke.attackState);
     tickWith({});
-    tickWith({KEY_H});
+    tickWith({keyFor(Move::turn, "left")});
     EXPECT_EQ("right", ryke.facing);
+    // The keys by name, as the player learns them.
+    backToNormal();
+    tickWith({});
+    tickWith({KEY_K});
+    EXPECT_EQ("high", ryke.attackState) << "K, facing right";
+    ryke.faceLeft();
+    backToNormal();
+    tickWith({});
+    tickWith({KEY_K});
+    EXPECT_EQ("highKick", ryke.attackState) << "K, facing left";
 }
 
 TEST_F(Keys, AHeldKeyActsOnceUntilReleasedInATickWhereThePlayerMayAct)

@@ -30,22 +30,23 @@ const Side sides[] = {
 
 TEST_F(Lines, ABoutStartsWithAlternatingKindsAndShrinkingDelays)
 {
-    const char* rightKinds[] = {"standard_gun", "standard_sword", "standard_gun", "standard_sword"};
-    const char* leftKinds[] = {"standard_sword", "standard_gun", "standard_sword", "standard_gun"};
-    const int delays[] = {150, 140, 130, 120};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(rightKinds[i], enemies_R[i].enemyType) << i;
-        EXPECT_EQ(leftKinds[i], enemies_L[i].enemyType) << i;
-        EXPECT_EQ(delays[i], enemies_R[i].attackDelay);
-        EXPECT_EQ(delays[i], enemies_L[i].attackDelay);
+    // Where the delay starts, its first step, the last enemy above the floor, the floor, the end.
+    struct Case {
+        int index;
+        const char* right;
+        const char* left;
+        int delay;
+    };
+    const Case cases[] = {{0, "standard_gun", "standard_sword", 150},  {1, "standard_sword", "standard_gun", 140},
+                          {2, "standard_gun", "standard_sword", 130},  {12, "standard_gun", "standard_sword", 30},
+                          {13, "standard_sword", "standard_gun", 20},  {14, "standard_gun", "standard_sword", 20},
+                          {99, "standard_sword", "standard_gun", 20}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.right, enemies_R[c.index].enemyType) << c.index;
+        EXPECT_EQ(c.left, enemies_L[c.index].enemyType) << c.index;
+        EXPECT_EQ(c.delay, enemies_R[c.index].attackDelay) << c.index;
+        EXPECT_EQ(c.delay, enemies_L[c.index].attackDelay) << c.index;
     }
-    EXPECT_EQ(30, enemies_R[12].attackDelay);
-    for (int i = 13; i < 100; ++i) {
-        EXPECT_EQ(20, enemies_R[i].attackDelay) << i;
-        EXPECT_EQ(20, enemies_L[i].attackDelay) << i;
-    }
-    EXPECT_EQ("standard_sword", enemies_R[99].enemyType);
-    EXPECT_EQ("standard_gun", enemies_L[99].enemyType);
     EXPECT_EQ(std::vector<std::string>{}, lineInvariants()) << "set-up";
     for (const Side& s : sides) {
         EXPECT_EQ("normal", (*s.current)->attackState);
@@ -54,6 +55,13 @@ TEST_F(Lines, ABoutStartsWithAlternatingKindsAndShrinkingDelays)
     }
     EXPECT_EQ("left", ryke.facing);
     EXPECT_EQ(currentEnemyLeft, currentEnemy);
+    // The delay is what the engaged first enemy waits: it attacks at 151, not at 150.
+    setNow(150);
+    currentEnemyLeft->attackBehavior();
+    EXPECT_EQ("normal", currentEnemyLeft->attackState);
+    setNow(151);
+    currentEnemyLeft->attackBehavior();
+    EXPECT_NE("normal", currentEnemyLeft->attackState);
 }
 
 TEST_F(Lines, EveryAdvanceOfBothLinesKeepsTheInvariants)
@@ -145,7 +153,6 @@ TEST_F(Lines, ABoutAfterAFinishedBoutStartsAfresh)
     EXPECT_EQ(0, killCount_R + killCount_L);
     EXPECT_EQ(100, enemiesLeft_R);
     EXPECT_EQ(100, enemiesLeft_L);
-    EXPECT_EQ(100, enemyNumRight);
     EXPECT_EQ(1, enemies_R[31].evadeLowOdds) << "every fighter is fresh";
     EXPECT_EQ("normal", enemies_R[5].attackState);
     EXPECT_EQ(9000, enemies_R[5].stateTime) << "stamped when its pool fighter was built";

@@ -11,22 +11,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void releaseAssets()
-{
-    for (const SampleAsset& a : sampleAssets) {
-        if (*a.handle)
-            destroy_sample(*a.handle);
-        *a.handle = nullptr;
-    }
-    for (const PictureAsset& a : pictureAssets) {
-        if (*a.handle)
-            destroy_bitmap(*a.handle);
-        *a.handle = nullptr;
-    }
-    destroy_bitmap(buffer);
-    buffer = nullptr;
-}
-
 TEST(Startup, EveryMissingFileIsNamedAndTheRestStillLoad)
 {
     const fs::path repo = fs::current_path();

@@ -1,6 +1,12 @@
 #pragma once
 // The time-driven choreography: each function plays one fighter's current window for this frame.
 
+// Hundredths into a move: an enemy walks in for walkInLasts; the hero's kick reaches the enemy
+// behind him from kickReaches until kickWithdraws.
+constexpr int walkInLasts = 25;
+constexpr int kickReaches = 20;
+constexpr int kickWithdraws = 30;
+
 // The player: draws him and delivers his moves' effects.
 void animate_ryke();
 

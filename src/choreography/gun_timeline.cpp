@@ -7,16 +7,15 @@ using namespace enemy_windows;
 
 namespace {
 
-// The gun is cocked once in the wind-up and fired once with the blade-out phase; each side
-// and height has its own volume and pan.
-constexpr SoundOnce cockHighR = {&gunCockFX, 150, 200, &character::firstSoundPlayed};
-constexpr SoundOnce fireHighR = {&gunShot_2FX, 100, 200, &character::secondSoundPlayed};
-constexpr SoundOnce cockLowR = {&gunCockFX, 150, 127, &character::firstSoundPlayed};
-constexpr SoundOnce fireLowR = {&gunShotFX, 100, 127, &character::secondSoundPlayed};
-constexpr SoundOnce cockHighL = {&gunCockFX, 100, 127, &character::firstSoundPlayed};
-constexpr SoundOnce fireHighL = {&gunShotFX, 100, 127, &character::secondSoundPlayed};
-constexpr SoundOnce cockLowL = {&gunCockFX, 100, 50, &character::firstSoundPlayed};
-constexpr SoundOnce fireLowL = {&gunShotFX, 100, 50, &character::secondSoundPlayed};
+// The gun is cocked once in the wind-up and fired once with the blade-out phase.
+constexpr SoundOnce cockHighR = {&character::firstSoundPlayed, Cue::gunCockHighRight};
+constexpr SoundOnce fireHighR = {&character::secondSoundPlayed, Cue::gunFireHighRight};
+constexpr SoundOnce cockLowR = {&character::firstSoundPlayed, Cue::gunCockLowRight};
+constexpr SoundOnce fireLowR = {&character::secondSoundPlayed, Cue::gunFireLowRight};
+constexpr SoundOnce cockHighL = {&character::firstSoundPlayed, Cue::gunCockHighLeft};
+constexpr SoundOnce fireHighL = {&character::secondSoundPlayed, Cue::gunFireHighLeft};
+constexpr SoundOnce cockLowL = {&character::firstSoundPlayed, Cue::gunCockLowLeft};
+constexpr SoundOnce fireLowL = {&character::secondSoundPlayed, Cue::gunFireLowLeft};
 
 // clang-format off
 // The right-hand gun fighter, sprites as stored. It shoots from where it stands.
@@ -39,19 +38,8 @@ const Row evadeR[] = {
 const Row stunnedR[] = {
     {stunLength,    &gunStun_R,     fromStand(260),      false, noPhase},
     {nullptr,       &gunStand,      atRestX(),           false, noPhase, backToNormal}};
-const Row deadR[] = {
-    {after<10>,     &gunDeath_1,    fromStand(340, 0),   false, noPhase},
-    {after<15>,     &gunDeath_1,    fromStand(380, 10),  false, noPhase},
-    {after<20>,     &gunDeath_1,    fromStand(420, 20),  false, noPhase},
-    {after<25>,     &gunDeath_1,    fromStand(460, 30),  false, noPhase},
-    {after<30>,     &gunDeath_1,    fromStand(500, 40),  false, noPhase},
-    {nullptr,       nullptr,        fromStand(0),        false, noPhase, removeRight}};
-const Row movingR[] = {
-    {after<10>,     &gunMove_R,     fromStand(420),      false, noPhase, nullptr, silent, 0.8},
-    {after<15>,     &gunMove_R,     fromStand(380),      false, noPhase, nullptr, silent, 0.85},
-    {after<20>,     &gunMove_R,     fromStand(340),      false, noPhase, nullptr, silent, 0.9},
-    {after<25>,     &gunMove_R,     fromStand(320),      false, noPhase, releaseOnDeckRight, silent, 0.95},
-    {nullptr,       &gunStand,      fromStand(300),      false, noPhase, openAttack}};
+constexpr DeathRows deadR = dyingRight(&gunDeath_1);
+constexpr WalkInRows movingR = walkingInRight(&gunMove_R, &gunStand);
 
 // The left-hand gun fighter: mirrored at its fixed column, but for the pictures stored for
 // the left, and with its own cues.
@@ -73,19 +61,8 @@ const Row evadeL[] = {
 const Row stunnedL[] = {
     {stunLength,    &gunStun_L,     atColumn(62),        false, noPhase},
     {nullptr,       &gunStand_flip, atColumn(62),        false, noPhase, backToNormal}};
-const Row deadL[] = {
-    {after<10>,     &gunDeath_1,    fromStand(-340, 0),  true,  noPhase},
-    {after<15>,     &gunDeath_1,    fromStand(-380, 10), true,  noPhase},
-    {after<20>,     &gunDeath_1,    fromStand(-420, 20), true,  noPhase},
-    {after<25>,     &gunDeath_1,    fromStand(-460, 30), true,  noPhase},
-    {after<30>,     &gunDeath_1,    fromStand(-500, 40), true,  noPhase},
-    {nullptr,       nullptr,        fromStand(0),        false, noPhase, removeLeft}};
-const Row movingL[] = {
-    {after<10>,     &gunMove_L,     atColumn(-140),      false, noPhase, nullptr, silent, 0.8},
-    {after<15>,     &gunMove_L,     atColumn(-110),      false, noPhase, nullptr, silent, 0.85},
-    {after<20>,     &gunMove_L,     atColumn(-90),       false, noPhase, nullptr, silent, 0.9},
-    {after<25>,     &gunMove_L,     atColumn(-70),       false, noPhase, releaseOnDeckLeft, silent, 0.95},
-    {nullptr,       &gunStand_flip, atColumn(62),        false, noPhase, openAttack}};
+constexpr DeathRows deadL = dyingLeft(&gunDeath_1);
+constexpr WalkInRows movingL = walkingInLeft(&gunMove_L, nullptr, &gunStand_flip);
 // clang-format on
 
 // States are tried in this order; "gone" and "waiting" draw nothing.

@@ -28,19 +28,8 @@ const Row evadeR[] = {
 const Row stunnedR[] = {
     {stunLength,    &badSwordStun_R,  fromStand(270),        false, noPhase},
     {nullptr,       &badGuy,          atRestX(),             false, noPhase, backToNormal}};
-const Row deadR[] = {
-    {after<10>,     &badGuyDeath_1,   fromStand(340, 0),     false, noPhase},
-    {after<15>,     &badGuyDeath_1,   fromStand(380, 10),    false, noPhase},
-    {after<20>,     &badGuyDeath_1,   fromStand(420, 20),    false, noPhase},
-    {after<25>,     &badGuyDeath_1,   fromStand(460, 30),    false, noPhase},
-    {after<30>,     &badGuyDeath_1,   fromStand(500, 40),    false, noPhase},
-    {nullptr,       nullptr,          fromStand(0),          false, noPhase, removeRight}};
-const Row movingR[] = {
-    {after<10>,     &badSwordLo_1,    fromStand(420),        false, noPhase, nullptr, silent, 0.8},
-    {after<15>,     &badSwordLo_1,    fromStand(380),        false, noPhase, nullptr, silent, 0.85},
-    {after<20>,     &badSwordLo_1,    fromStand(340),        false, noPhase, nullptr, silent, 0.9},
-    {after<25>,     &badSwordLo_1,    fromStand(320),        false, noPhase, releaseOnDeckRight, silent, 0.95},
-    {nullptr,       &badGuy,          fromStand(300),        false, noPhase, openAttack}};
+constexpr DeathRows deadR = dyingRight(&badGuyDeath_1);
+constexpr WalkInRows movingR = walkingInRight(&badSwordLo_1, &badGuy);
 
 // The left-hand sword fighter: mirrored, but its standing place, stun and walk-in are fixed
 // columns drawn from the pictures stored already mirrored, and its last low frame stays put.
@@ -62,20 +51,9 @@ const Row evadeL[] = {
 const Row stunnedL[] = {
     {stunLength,    &badSwordStun_L,  atColumn(62),          false, noPhase},
     {nullptr,       &badGuy_flip,     atColumn(62),          false, noPhase, backToNormal}};
-const Row deadL[] = {
-    {after<10>,     &badGuyDeath_1,   fromStand(-340, 0),    true,  noPhase},
-    {after<15>,     &badGuyDeath_1,   fromStand(-380, 10),   true,  noPhase},
-    {after<20>,     &badGuyDeath_1,   fromStand(-420, 20),   true,  noPhase},
-    {after<25>,     &badGuyDeath_1,   fromStand(-460, 30),   true,  noPhase},
-    {after<30>,     &badGuyDeath_1,   fromStand(-500, 40),   true,  noPhase},
-    {nullptr,       nullptr,          fromStand(0),          false, noPhase, removeLeft}};
+constexpr DeathRows deadL = dyingLeft(&badGuyDeath_1);
 // The mirrored walk-in picture is stretched by the size of the one stored for the right.
-const Row movingL[] = {
-    {after<10>,     &badSwordLo_1_flip, atColumn(-140),      false, noPhase, nullptr, silent, 0.8,  &badSwordLo_1},
-    {after<15>,     &badSwordLo_1_flip, atColumn(-110),      false, noPhase, nullptr, silent, 0.85, &badSwordLo_1},
-    {after<20>,     &badSwordLo_1_flip, atColumn(-90),       false, noPhase, nullptr, silent, 0.9,  &badSwordLo_1},
-    {after<25>,     &badSwordLo_1_flip, atColumn(-70),       false, noPhase, releaseOnDeckLeft, silent, 0.95, &badSwordLo_1},
-    {nullptr,       &badGuy_flip,     atColumn(62),          false, noPhase, openAttack}};
+constexpr WalkInRows movingL = walkingInLeft(&badSwordLo_1_flip, &badSwordLo_1, &badGuy_flip);
 // clang-format on
 
 // States are tried in this order; "gone" and "waiting" draw nothing.

@@ -44,8 +44,8 @@ void drawWindowSprite(BITMAP* sprite, const Place& place, bool mirrored, double 
 
 void playOnce(const SoundOnce& sound, character& fighter)
 {
-    if (!sound.sample || fighter.*sound.guard != 0)
+    if (!sound.guard || fighter.*sound.guard != 0)
         return;
-    cue(*sound.sample, sound.volume, sound.pan);
+    cue(sound.cue);
     ++(fighter.*sound.guard);
 }

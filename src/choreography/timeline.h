@@ -8,6 +8,7 @@
 
 #include "fighters/character.h"
 #include "fighters/parry.h"
+#include "shell/cue.h"
 
 // Where a place is measured from.
 enum class From {
@@ -34,16 +35,14 @@ constexpr Place atColumnRestY(double x) { return {From::edge, x, From::rest, 0};
 
 // A sound that plays once per action: only while the guard counter is 0, which it then raises.
 struct SoundOnce {
-    SAMPLE** sample;
-    int volume;
-    int pan;
-    int character::*guard;
+    int character::*guard; // nullptr: silent
+    Cue cue;
 };
 
 // One window of a move: it holds while e < bound(fighter), e being the hundredths since the
 // fighter's stateTime; a null bound is the move's last window ("end") or its only one ("always").
 constexpr int noPhase = -1;
-constexpr SoundOnce silent = {nullptr, 0, 0, nullptr};
+constexpr SoundOnce silent = {nullptr, Cue::boutStart};
 
 template <class Fighter>
 struct Window {

@@ -8,62 +8,75 @@
 
 bool holding = false;
 
-namespace {
+// clang-format off
+//                                     move               facing right  facing left
+const KeyBinding keyMap[moveCount] = {  {Move::highAttack,  KEY_K,        KEY_D},
+                                            {Move::lowAttack,   KEY_J,        KEY_F},
+                                            {Move::evade,       KEY_SPACE,    KEY_SPACE},
+                                            {Move::carnageShot, KEY_H,        KEY_G},
+                                            {Move::turn,        KEY_G,        KEY_H},
+                                            {Move::highKick,    KEY_D,        KEY_K},
+                                            {Move::lowKick,     KEY_F,        KEY_J} };
+// clang-format on
 
-struct KeyRow {
-    int key;
-    bool (*allowed)();
-    void (*act)();
-};
+int keyFor(Move move, const std::string& facing)
+{
+    for (const KeyBinding& binding : keyMap)
+        if (binding.move == move)
+            return facing == "right" ? binding.facingRight : facing == "left" ? binding.facingLeft : -1;
+    return -1;
+}
+
+namespace {
 
 bool always() { return true; }
 // Without a shot in hand the carnage key counts as not pressed.
 bool hasShot() { return ryke.shots > 0.0; }
 
-void highAttack() { ryke.highAttack(); }
-void lowAttack() { ryke.lowAttack(); }
-void evade() { ryke.evade(); }
 void fireCarnageShot()
 {
     ryke.carnageShot();
     ryke.shots -= 1.0;
 }
-void turn() { ryke.changeDirection(); }
-void highKick() { ryke.highKick(); }
-void lowKick() { ryke.lowKick(); }
 
-// The attack keys are on the side the player looks towards, the kicks on the side behind him.
-// Rows are tried from the top; the first whose key is down and condition holds is taken.
+struct MoveRow {
+    Move move;
+    bool (*allowed)();
+    void (*act)();
+};
+
 // clang-format off
-//                                   key        condition  operation
-const KeyRow facingRightKeys[] = {  {KEY_K,     always,    highAttack},
-                                    {KEY_J,     always,    lowAttack},
-                                    {KEY_SPACE, always,    evade},
-                                    {KEY_H,     hasShot,   fireCarnageShot},
-                                    {KEY_G,     always,    turn},
-                                    {KEY_D,     always,    highKick},
-                                    {KEY_F,     always,    lowKick} };
-
-const KeyRow facingLeftKeys[] = {   {KEY_D,     always,    highAttack},
-                                    {KEY_F,     always,    lowAttack},
-                                    {KEY_SPACE, always,    evade},
-                                    {KEY_G,     hasShot,   fireCarnageShot},
-                                    {KEY_H,     always,    turn},
-                                    {KEY_K,     always,    highKick},
-                                    {KEY_J,     always,    lowKick} };
+//                                  move               condition  operation
+constexpr MoveRow moveRows[] = {  {Move::highAttack,  always,    [] { ryke.highAttack(); }},
+                                  {Move::lowAttack,   always,    [] { ryke.lowAttack(); }},
+                                  {Move::evade,       always,    [] { ryke.evade(); }},
+                                  {Move::carnageShot, hasShot,   fireCarnageShot},
+                                  {Move::turn,        always,    [] { ryke.changeDirection(); }},
+                                  {Move::highKick,    always,    [] { ryke.highKick(); }},
+                                  {Move::lowKick,     always,    [] { ryke.lowKick(); }} };
 // clang-format on
 
-template <std::size_t N>
-const KeyRow* firstTaken(const KeyRow (&rows)[N])
+const MoveRow* rowOf(Move move)
 {
-    for (const KeyRow& row : rows)
-        if (key[row.key] && row.allowed())
+    for (const MoveRow& row : moveRows)
+        if (row.move == move)
             return &row;
     return nullptr;
 }
 
+// The first binding whose key is down in this facing and whose move may start.
+const MoveRow* firstTaken(int KeyBinding::*keyInFacing)
+{
+    for (const KeyBinding& binding : keyMap) {
+        const MoveRow* row = rowOf(binding.move);
+        if (key[binding.*keyInFacing] && row && row->allowed())
+            return row;
+    }
+    return nullptr;
+}
+
 // One press, one action: a key held down acts once, until it is seen released.
-void scan(const KeyRow* taken)
+void scan(const MoveRow* taken)
 {
     if (!taken) {
         holding = false;
@@ -82,9 +95,9 @@ void input()
 {
     if (mayAct()) {
         if (ryke.facing == "right")
-            scan(firstTaken(facingRightKeys));
+            scan(firstTaken(&KeyBinding::facingRight));
         else if (ryke.facing == "left")
-            scan(firstTaken(facingLeftKeys));
+            scan(firstTaken(&KeyBinding::facingLeft));
     }
     if (quitRequested()) {
         gameOn = 0;

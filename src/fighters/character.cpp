@@ -1,17 +1,16 @@
 #include "fighters/character.h"
 
-#include "shell/assets.h"
 #include "shell/cue.h"
 #include "shell/timer.h"
 
 void character::stamp() { stateTime = hundredthsNow(); }
 
-void character::setTimings(int phase1End)
+void character::setTimings(const AttackTimings& timings)
 {
-    highPhase1End = lowPhase1End = phase1End;
-    highPhase2End = lowPhase2End = phase1End + 10;
-    highPhase3End = lowPhase3End = phase1End + 15;
-    evadeDuration = 30;
+    highPhase1End = lowPhase1End = timings.windUpEnds;
+    highPhase2End = lowPhase2End = timings.bladeOutEnds;
+    highPhase3End = lowPhase3End = timings.strikeEnds;
+    evadeDuration = timings.evadeLasts;
 }
 
 void character::startAttack(std::string state)
@@ -55,5 +54,5 @@ void character::evade()
 {
     attackState = "evade";
     stamp();
-    cue(evadeFX, 150, 127);
+    cue(Cue::evade);
 }

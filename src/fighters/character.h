@@ -2,6 +2,18 @@
 
 #include <string>
 
+// When the phases of an attack end, in hundredths after it began, and how long an evade lasts.
+struct AttackTimings {
+    int windUpEnds, bladeOutEnds, strikeEnds, evadeLasts;
+};
+
+// Every fighter's timings follow from the end of its wind-up by one rule: ten hundredths with
+// the blade out, five for the strike, and thirty for any evade.
+constexpr AttackTimings timingsAfterWindUp(int windUpEnds)
+{
+    return {windUpEnds, windUpEnds + 10, windUpEnds + 15, 30};
+}
+
 // What every fighter has: its attack state (a short text naming what it is doing), the time
 // that state began, its phase and the timings of its moves. No operation here tests the
 // current state; callers decide when an action may start.
@@ -40,8 +52,8 @@ public:
     void evade();
 
 protected:
-    // Every kind sets its timings by one rule from the end of its wind-up.
-    void setTimings(int phase1End);
+    // Takes on the timings of both heights.
+    void setTimings(const AttackTimings& timings);
     void stamp();
     // Enters an attacking state: stamped and counted.
     void startAttack(std::string state);

@@ -3,23 +3,13 @@
 #include <cstdlib>
 
 #include "fighters/player.h"
-#include "shell/assets.h"
 #include "shell/cue.h"
 #include "shell/timer.h"
 
-// What tells the two kinds apart; chances are 1 in n, times in hundredths.
-struct EnemyKind {
-    const char* type;
-    const char* quickAttackHeight;
-    int evadeLowOdds, evadeHighOdds, parryHighOdds, parryLowOdds, parryHaste, stunBase;
-    int lowDamage, highDamage, quickAttackShift, counterHighOdds, counterLowOdds;
-    int phase1End;
-};
-
 // clang-format off
-//                                 type              quick   evLo evHi paHi paLo haste stun loDmg hiDmg shift coHi coLo wind-up
-static const EnemyKind swordKind = {"standard_sword", "high", 1,   2,   1,   2,   -20,  40,  20,   15,   -10,  1,   2,   40};
-static const EnemyKind gunKind   = {"standard_gun",   "low",  2,   1,   2,   1,   -20,  80,  15,   18,   +20,  2,   2,   55};
+//                             type              quick   evLo evHi paHi paLo haste stun loDmg hiDmg shift coHi coLo  timings
+const EnemyKind swordKind = {"standard_sword", "high", {1,   2,   1,   2,   -20,  40,  20,   15,   -10,  1,   2}, timingsAfterWindUp(40)};
+const EnemyKind gunKind   = {"standard_gun",   "low",  {2,   1,   2,   1,   -20,  80,  15,   18,   +20,  2,   2}, timingsAfterWindUp(55)};
 // clang-format on
 
 bool chance(int n) { return std::rand() % n == 0; }
@@ -30,18 +20,8 @@ void enemy::becomeKind(const EnemyKind& kind)
 {
     enemyType = kind.type;
     quickAttackHeight = kind.quickAttackHeight;
-    evadeLowOdds = kind.evadeLowOdds;
-    evadeHighOdds = kind.evadeHighOdds;
-    parryHighOdds = kind.parryHighOdds;
-    parryLowOdds = kind.parryLowOdds;
-    parryHaste = kind.parryHaste;
-    stunBase = kind.stunBase;
-    lowDamage = kind.lowDamage;
-    highDamage = kind.highDamage;
-    quickAttackShift = kind.quickAttackShift;
-    counterHighOdds = kind.counterHighOdds;
-    counterLowOdds = kind.counterLowOdds;
-    setTimings(kind.phase1End);
+    static_cast<KindValues&>(*this) = kind.values;
+    setTimings(kind.timings);
 }
 
 standardSword::standardSword() { becomeKind(swordKind); }
@@ -157,7 +137,7 @@ void enemy::kill()
     if (!die())
         return;
     ryke.raiseCarnage(1);
-    cue(enemyDeathFX, 100, 127);
+    cue(Cue::enemyDeath);
 }
 
 void enemy::stun(std::string attack)

@@ -2,7 +2,6 @@
 
 #include "encounter/lines.h"
 #include "fighters/player.h"
-#include "shell/assets.h"
 #include "shell/cue.h"
 
 void checkForParry(std::string attack)
@@ -21,7 +20,7 @@ void checkForParry(std::string attack)
     if (!meets || !bladesOut)
         return;
 
-    cue(swordClashFX, 200, 127);
+    cue(Cue::swordClash);
     // Only an enemy whose move was already under way when the player answered is slowed.
     if (ryke.stateTime > currentEnemy->stateTime)
         currentEnemy->slowDown(attack);

@@ -1,14 +1,13 @@
 #include "fighters/player.h"
 
 #include "encounter/lines.h"
-#include "shell/assets.h"
 #include "shell/cue.h"
 
 player::player()
 {
     life = 100;
     faceRight();
-    setTimings(30);
+    setTimings(heroTimings);
 }
 
 // An attack at the height the engaged enemy is attacking at becomes a parry.
@@ -73,7 +72,7 @@ void player::damage(int amount)
 {
     life -= amount;
     setAttackState("damaged");
-    cue(gruntFX, 150, 127);
+    cue(Cue::grunt);
     if (life < 1)
         kill();
 }

@@ -4,6 +4,10 @@
 
 #include "fighters/character.h"
 
+// The hero's attacks wind up for 30 hundredths; a parry winds up in a quarter of that.
+constexpr AttackTimings heroTimings = timingsAfterWindUp(30);
+constexpr int parryWindUpEnds(int attackWindUpEnds) { return attackWindUpEnds / 4; }
+
 // The player's fighter: the character plus the carnage meter and the shots it buys.
 class player : public character {
 public:

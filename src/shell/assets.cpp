@@ -130,3 +130,25 @@ std::vector<RefusedAsset> loadAssets(StopAsked stop)
     }
     return refused;
 }
+
+const char* assetPath(const void* handle)
+{
+    for (const SampleAsset& asset : sampleAssets)
+        if (asset.handle == handle)
+            return asset.path;
+    for (const PictureAsset& asset : pictureAssets)
+        if (asset.handle == handle)
+            return asset.path;
+    return nullptr;
+}
+
+const char* loadedAssetPath(const void* loaded)
+{
+    for (const SampleAsset& asset : sampleAssets)
+        if (loaded && *asset.handle == loaded)
+            return asset.path;
+    for (const PictureAsset& asset : pictureAssets)
+        if (loaded && *asset.handle == loaded)
+            return asset.path;
+    return nullptr;
+}

@@ -43,6 +43,11 @@ constexpr int pictureAssetCount = 48;
 extern const SampleAsset sampleAssets[sampleAssetCount];
 extern const PictureAsset pictureAssets[pictureAssetCount];
 
+// The path of a sound or picture of the tables, found by its handle (&badGuy) or by what was
+// loaded into it (badGuy); nullptr for anything else.
+const char* assetPath(const void* handle);
+const char* loadedAssetPath(const void* loaded);
+
 // A file that did not load, and why, in a few words.
 struct RefusedAsset {
     std::string path;

@@ -42,7 +42,7 @@ void titleScreen()
 
 void startBout()
 {
-    cue(prepareToDie, 255, 127);
+    cue(Cue::boutStart);
     gameOn = 1;
     ryke.life = 100;
     ryke.shots = 0.0;
@@ -128,7 +128,7 @@ void playBout()
 
 void runGame()
 {
-    loopCue(bg_beat, 255, 127);
+    cue(Cue::beat);
     loadBestScores();
     watchFocus();
     while (gameLoop) {

@@ -3,6 +3,8 @@
 #include <allegro.h>
 #include <unistd.h>
 
+#include "shell/assets.h"
+
 namespace {
 
 // Brings the library up once per test program and loads the assets from the repository.
@@ -20,10 +22,26 @@ const ::testing::Environment* const library = ::testing::AddGlobalTestEnvironmen
 
 } // namespace
 
+void releaseAssets()
+{
+    for (const SampleAsset& a : sampleAssets)
+        if (*a.handle)
+            destroy_sample(*a.handle);
+    for (const PictureAsset& a : pictureAssets)
+        if (*a.handle)
+            destroy_bitmap(*a.handle);
+    destroy_bitmap(buffer);
+}
+
 void Stage::SetUp()
 {
     freshBout();
     clearRecords();
+}
+
+void Stage::TearDown()
+{
+    EXPECT_EQ(std::vector<std::string>{}, unknownDrawing) << "drawn past the recorder";
 }
 
 void Stage::press(int keyCode) { key[keyCode] = 1; }

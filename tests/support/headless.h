@@ -9,11 +9,16 @@
 #include "replay/recorder.h"
 #include "replay/runner.h"
 
+// Destroys every loaded sound and picture and the back buffer, before the assets are loaded again.
+void releaseAssets();
+
 // Puts the world back as the program starts a bout: counters 0, no key down, the default
 // rand() sequence, fresh fighters and lines, and nothing recorded.
 class Stage : public ::testing::Test {
 protected:
     void SetUp() override;
+    // Fails the test if the game drew with a library entry the recorder does not see.
+    void TearDown() override;
 
     std::vector<DrawCall>& paints = drawCalls;
     std::vector<SoundCall>& cues = soundCalls;

@@ -25,17 +25,6 @@
 
 namespace {
 
-// The game's table gives each handle its path.
-std::map<const void*, std::string> pathsByHandle()
-{
-    std::map<const void*, std::string> paths;
-    for (const PictureAsset& a : pictureAssets)
-        paths[a.handle] = a.path;
-    for (const SampleAsset& a : sampleAssets)
-        paths[a.handle] = a.path;
-    return paths;
-}
-
 // Every handle of the table must have exactly one recipe, and every recipe a handle.
 template <typename Recipe, typename Asset, size_t N>
 bool coversTable(const std::vector<Recipe>& recipes, const Asset (&table)[N], const char* what)
@@ -54,8 +43,7 @@ bool coversTable(const std::vector<Recipe>& recipes, const Asset (&table)[N], co
     return ok;
 }
 
-bool writePictures(const std::string& root, const std::vector<PictureRecipe>& recipes,
-                   const std::map<const void*, std::string>& paths)
+bool writePictures(const std::string& root, const std::vector<PictureRecipe>& recipes)
 {
     bool ok = true;
     std::map<BITMAP**, BITMAP*> made;
@@ -64,7 +52,7 @@ bool writePictures(const std::string& root, const std::vector<PictureRecipe>& re
         for (const PictureRecipe& r : recipes) {
             if ((pass == 0) != (r.mirrorOf == nullptr))
                 continue;
-            const std::string& rel = paths.at(r.handle);
+            const std::string rel = assetPath(r.handle);
             BITMAP* bmp = nullptr;
             if (r.mirrorOf) {
                 bmp = mirrored(made.at(r.mirrorOf));
@@ -91,8 +79,7 @@ bool writePictures(const std::string& root, const std::vector<PictureRecipe>& re
     return ok;
 }
 
-bool writeSounds(const std::string& root, const std::vector<SoundRecipe>& recipes,
-                 const std::map<const void*, std::string>& paths, std::vector<size_t>& lengths)
+bool writeSounds(const std::string& root, const std::vector<SoundRecipe>& recipes, std::vector<size_t>& lengths)
 {
     bool ok = true;
     std::printf("assetgen: %-22s %8s %7s %10s %6s\n", "sound", "peak dB", "volume", "heard dB", "drive");
@@ -100,7 +87,7 @@ bool writeSounds(const std::string& root, const std::vector<SoundRecipe>& recipe
         const level::Mastered m = level::master(r.make(), r.quietest, r.heardDb, ceilingFor(r));
         const std::vector<int16_t> pcm = toPcm(m.samples);
         lengths.push_back(pcm.size());
-        const std::string& rel = paths.at(r.handle);
+        const std::string rel = assetPath(r.handle);
         std::printf("assetgen: %-22s %8.1f %7d %10.1f %6.2f\n", rel.c_str(), 20 * std::log10(m.peak), r.quietest,
                     m.heardDb, m.drive);
         // Half a decibel short is a limiter at the end of its travel: the sound needs rework.
@@ -176,13 +163,12 @@ int main(int argc, char** argv)
     for (PictureRecipe& r : fighterPictures())
         pictures.push_back(std::move(r));
     const std::vector<SoundRecipe> sounds = soundRecipes();
-    const auto paths = pathsByHandle();
     if (!coversTable(pictures, pictureAssets, "picture") || !coversTable(sounds, sampleAssets, "sound"))
         return 1;
 
-    bool ok = writePictures(root, pictures, paths);
+    bool ok = writePictures(root, pictures);
     std::vector<size_t> lengths;
-    ok = writeSounds(root, sounds, paths, lengths) && ok;
+    ok = writeSounds(root, sounds, lengths) && ok;
     ok = report(verifyPictures(root, pictures)) && ok;
     ok = report(verifySounds(root, sounds, lengths)) && ok;
     std::printf("assetgen: %zu pictures and %zu sounds written under %s%s\n", pictures.size(),

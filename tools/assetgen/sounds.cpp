@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "shell/assets.h"
+#include "shell/cue.h"
 #include "synth.h"
 
 using namespace synth;
@@ -369,25 +370,37 @@ Buffer makePrepareToDie()
 // and voices by 7 dB, the carnage blast by 8, the small sounds (a dodge, a bolt worked) by 6.5.
 constexpr double kBedDb = -28, kCueDb = kBedDb + 7, kBlastDb = kBedDb + 8, kSmallDb = kBedDb + 6.5;
 
+// A recipe whose loop and volumes are those of the game's cues of playedAs.
+SoundRecipe playedLike(SAMPLE** handle, SAMPLE** playedAs, double heardDb, std::function<std::vector<double>()> make)
+{
+    SoundRecipe r{handle, false, 255, 0, heardDb, std::move(make)};
+    for (const CueSound& c : cueSounds)
+        if (c.sample == playedAs) {
+            r.loops = r.loops || c.loops;
+            r.quietest = std::min(r.quietest, nearChannel(c.volume, c.pan));
+            r.loudest = std::max(r.loudest, nearChannel(c.volume, c.pan));
+        }
+    return r;
+}
+
 std::vector<SoundRecipe> soundRecipes()
 {
-    //   sample           loops  quietest loudest  heard    synthesis
-    return {
-        {&prepareToDie, false, 255, 255, kCueDb, makePrepareToDie},
-        {&bg_beat, true, 255, 255, kBedDb, makeBeat},
-        {&evadeFX, false, 150, 150, kSmallDb, makeEvade},
-        {&gruntFX, false, 150, 150, kCueDb, makeGrunt},
-        // The gunmen work the bolt at 100 to 150 and fire at 100, panned toward their side.
-        {&gunCockFX, false, 100, nearChannel(150, 200), kSmallDb, makeGunCock},
-        {&gunShotFX, false, 100, nearChannel(100, 50), kCueDb, [] { return makeGunShot(false); }},
-        {&gunShot_2FX, false, nearChannel(100, 200), nearChannel(100, 200), kCueDb, [] { return makeGunShot(true); }},
-        {&swordClashFX, false, 200, 200, kCueDb, makeSwordClash},
-        // Loaded but never played: mastered as if played like their twins.
-        {&rykeDeathFX, false, 150, 150, kCueDb, makeRykeDeath},
-        {&carnageShotFX, false, 200, 200, kBlastDb, makeCarnageShot},
-        {&enemyDeathFX, false, 100, 100, kCueDb, makeEnemyDeath},
-        {&enemyDeath_2FX, false, 100, 100, kCueDb, makeEnemyDeath2},
-    };
+    // clang-format off
+    //                  sample           played as        heard     synthesis
+    return {playedLike(&prepareToDie,   &prepareToDie,   kCueDb,   makePrepareToDie),
+            playedLike(&bg_beat,        &bg_beat,        kBedDb,   makeBeat),
+            playedLike(&evadeFX,        &evadeFX,        kSmallDb, makeEvade),
+            playedLike(&gruntFX,        &gruntFX,        kCueDb,   makeGrunt),
+            playedLike(&gunCockFX,      &gunCockFX,      kSmallDb, makeGunCock),
+            playedLike(&gunShotFX,      &gunShotFX,      kCueDb,   [] { return makeGunShot(false); }),
+            playedLike(&gunShot_2FX,    &gunShot_2FX,    kCueDb,   [] { return makeGunShot(true); }),
+            playedLike(&swordClashFX,   &swordClashFX,   kCueDb,   makeSwordClash),
+            // Loaded but never played: mastered as if played like their twins.
+            playedLike(&rykeDeathFX,    &gruntFX,        kCueDb,   makeRykeDeath),
+            playedLike(&carnageShotFX,  &carnageShotFX,  kBlastDb, makeCarnageShot),
+            playedLike(&enemyDeathFX,   &enemyDeathFX,   kCueDb,   makeEnemyDeath),
+            playedLike(&enemyDeath_2FX, &enemyDeathFX,   kCueDb,   makeEnemyDeath2)};
+    // clang-format on
 }
 
 double ceilingFor(const SoundRecipe& recipe)

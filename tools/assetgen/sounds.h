@@ -14,8 +14,8 @@ struct SoundRecipe {
     SAMPLE** handle;
     // Played on a loop: its end must join its start; else a one-shot that fades in and out.
     bool loops;
-    // The volumes (of 255) it reaches in the channel it is heard in: the quietest must still be
-    // heard at heardDb, the loudest must stay under kCuePeak in the game's output.
+    // The volumes (of 255) it reaches in the channel it is heard in, over the game's cues: the
+    // quietest must still be heard at heardDb, the loudest must stay under kCuePeak in the output.
     int quietest, loudest;
     // How loud it should be heard at its quietest (dB of full scale, the level of level.h).
     double heardDb;

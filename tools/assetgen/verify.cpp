@@ -7,17 +7,6 @@
 
 namespace {
 
-std::string pathOf(const void* handle)
-{
-    for (const PictureAsset& a : pictureAssets)
-        if (a.handle == handle)
-            return a.path;
-    for (const SampleAsset& a : sampleAssets)
-        if (a.handle == handle)
-            return a.path;
-    return "?";
-}
-
 bool isMask(int c) { return getr(c) == 255 && getg(c) == 0 && getb(c) == 255; }
 
 // Tinted toward the mask (red and blue both well above green) without being it: an edge pixel
@@ -56,7 +45,7 @@ std::vector<std::string> verifyPictures(const std::string& root, const std::vect
 {
     std::vector<std::string> out;
     for (const PictureRecipe& r : recipes) {
-        const std::string rel = pathOf(r.handle);
+        const std::string rel = assetPath(r.handle);
         BITMAP* b = load_bitmap((root + "/" + rel).c_str(), nullptr);
         if (!b) {
             out.push_back(rel + ": does not load");
@@ -78,7 +67,7 @@ std::vector<std::string> verifySounds(const std::string& root, const std::vector
 {
     std::vector<std::string> out;
     for (size_t i = 0; i < recipes.size(); ++i) {
-        const std::string rel = pathOf(recipes[i].handle);
+        const std::string rel = assetPath(recipes[i].handle);
         SAMPLE* s = load_sample((root + "/" + rel).c_str());
         if (!s) {
             out.push_back(rel + ": does not load");

@@ -5,6 +5,7 @@
 #include <deque>
 #include <random>
 
+#include "controls/input.h"
 #include "encounter/lines.h"
 #include "fighters/player.h"
 #include "replay/runner.h"
@@ -13,27 +14,21 @@
 
 namespace {
 
-// The key of each action, by the side the hero faces.
-struct KeyOf {
+// The game's move for each of the bot's actions; the game's key map gives the key.
+struct MoveOf {
     Action action;
-    int facingRight, facingLeft;
+    Move move;
 };
-// clang-format off
-//                       action              facing right  facing left
-const KeyOf keysOf[] = {{Action::attackHigh, KEY_K,        KEY_D},
-                        {Action::attackLow,  KEY_J,        KEY_F},
-                        {Action::evade,      KEY_SPACE,    KEY_SPACE},
-                        {Action::shot,       KEY_H,        KEY_G},
-                        {Action::turn,       KEY_G,        KEY_H},
-                        {Action::kickHigh,   KEY_D,        KEY_K},
-                        {Action::kickLow,    KEY_F,        KEY_J}};
-// clang-format on
+const MoveOf movesOf[] = {{Action::attackHigh, Move::highAttack}, {Action::attackLow, Move::lowAttack},
+                          {Action::evade, Move::evade},           {Action::shot, Move::carnageShot},
+                          {Action::turn, Move::turn},             {Action::kickHigh, Move::highKick},
+                          {Action::kickLow, Move::lowKick}};
 
-int keyFor(Action action, Side facing)
+int keyOf(Action action, Side facing)
 {
-    for (const KeyOf& k : keysOf)
-        if (k.action == action)
-            return facing == Side::left ? k.facingLeft : k.facingRight;
+    for (const MoveOf& m : movesOf)
+        if (m.action == action)
+            return keyFor(m.move, facing == Side::left ? "left" : "right");
     return -1;
 }
 
@@ -126,7 +121,7 @@ BoutResult playBout(const BotSettings& settings, unsigned seed, const BoutWatch&
                     pressed = unit(dice) < 0.5 ? wrongHeight(done) : Action::none;
                 }
                 if (pressed != Action::none) {
-                    heldKey = keyFor(pressed, eye.facing);
+                    heldKey = keyOf(pressed, eye.facing);
                     key[heldKey] = 1;
                     releaseAt = clockMs + settings.tapMs;
                 }

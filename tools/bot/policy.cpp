@@ -1,5 +1,11 @@
 #include "bot/policy.h"
 
+#include <string>
+
+#include "choreography/choreography.h"
+#include "fighters/enemy.h"
+#include "fighters/player.h"
+
 namespace {
 
 // What a player learns of the timing by watching, in hundredths: from the moment a pose shows
@@ -10,17 +16,22 @@ struct Swing {
     int fromWindUp, fromBladeOut, fromArrival;
     Height opensAt;
 };
-// clang-format off
-//                         kind         wind-up  blade out  arrival  opens at
-const Swing swings[] = {  {Kind::sword, 50,      10,        40,      Height::high},
-                          {Kind::gun,   65,      10,        85,      Height::low} };
-// clang-format on
-constexpr int walkIn = 25;        // an enemy walks in for this long
-constexpr int keyLatency = 4;     // a pressed key is read at the next logic tick and frame
-constexpr int ownBlowAfter = 40;  // his strike lands this long after the press ...
-constexpr int ownParryAfter = 7;  // ... his parry meets the blade this long after ...
-constexpr int ownKickAfter = 20;  // ... his kick lands this long after ...
-constexpr int ownKickEnds = 30;   // ... and stops reaching this long after
+
+// The blow lands as the blade-out window ends; the opening swing starts shifted in time.
+Swing watched(Kind kind, const EnemyKind& k)
+{
+    const AttackTimings& t = k.timings;
+    return {kind, t.bladeOutEnds, t.bladeOutEnds - t.windUpEnds, t.bladeOutEnds + k.values.quickAttackShift,
+            std::string(k.quickAttackHeight) == "high" ? Height::high : Height::low};
+}
+
+const Swing swings[] = {watched(Kind::sword, swordKind), watched(Kind::gun, gunKind)};
+constexpr int walkIn = walkInLasts;
+constexpr int keyLatency = 4;                                        // a pressed key is read at the next logic tick and frame
+constexpr int ownBlowAfter = heroTimings.bladeOutEnds;               // his strike lands this long after the press ...
+constexpr int ownParryAfter = parryWindUpEnds(heroTimings.windUpEnds); // ... his parry meets the blade this long after ...
+constexpr int ownKickAfter = kickReaches;                            // ... his kick lands this long after ...
+constexpr int ownKickEnds = kickWithdraws;                           // ... and stops reaching this long after
 constexpr int lowLife = 40;
 constexpr int emptyFor = 20; // a line showing nobody this long has nobody left
 

@@ -1,6 +1,7 @@
 #include "bot/sight.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "replay/recorder.h"
 #include "shell/assets.h"
@@ -105,12 +106,13 @@ void readHud(View& view)
     const int green = makecol(0, 255, 30), orange = makecol(255, 90, 0);
     view.life = 0;
     view.pips = 0;
-    for (const FillCall& f : fillCalls) {
-        if (f.target != buffer)
+    for (const DrawCall& f : drawCalls) {
+        if (f.target != buffer || std::strcmp(f.call, "rectfill") != 0)
             continue;
-        if (f.color == green && f.x1 == 76 && f.y1 == 16)
-            view.life = (f.x2 - 74) / 2;
-        if (f.color == orange && f.y1 == 42)
+        // A fill's far corner is (x + w - 1, y + h - 1).
+        if (f.color == green && f.x == 76 && f.y == 16)
+            view.life = (f.x + f.w - 1 - 74) / 2;
+        if (f.color == orange && f.y == 42)
             ++view.pips;
     }
 }

@@ -33,19 +33,21 @@ const Moment heroMoments[] = {
 };
 // clang-format on
 
-// An enemy kind's moments, from its attack timings (wind-up, blade out, strike ends) and stun.
-std::vector<Moment> enemyMoments(int windUp, int bladeOut, int strike, int stun)
+// An enemy kind's moments: the middle of each window of its attacks, the frame after them, and
+// the end of its stun.
+std::vector<Moment> enemyMoments(const EnemyKind& kind)
 {
+    const AttackTimings& t = kind.timings;
     std::vector<Moment> m = {{"normal", 0}};
     for (const char* height : {"high", "low"}) {
-        m.push_back({height, windUp / 2});
-        m.push_back({height, (windUp + bladeOut) / 2});
-        m.push_back({height, (bladeOut + strike) / 2});
-        m.push_back({height, strike});
+        m.push_back({height, t.windUpEnds / 2});
+        m.push_back({height, (t.windUpEnds + t.bladeOutEnds) / 2});
+        m.push_back({height, (t.bladeOutEnds + t.strikeEnds) / 2});
+        m.push_back({height, t.strikeEnds});
     }
     m.push_back({"evade", 15});
     m.push_back({"stunned", 10});
-    m.push_back({"stunned", stun});
+    m.push_back({"stunned", kind.values.stunBase});
     for (int e : {5, 12, 17, 22, 27})
         m.push_back({"dead", e});
     for (int e : {5, 12, 17, 22, 25})
@@ -123,8 +125,8 @@ void stageEnemy(const Cell& cell)
 std::vector<Group> sheetGroups()
 {
     const std::vector<Moment> hero(std::begin(heroMoments), std::end(heroMoments));
-    const std::vector<Moment> sword = enemyMoments(40, 50, 55, 40);
-    const std::vector<Moment> gun = enemyMoments(55, 65, 70, 80);
+    const std::vector<Moment> sword = enemyMoments(swordKind);
+    const std::vector<Moment> gun = enemyMoments(gunKind);
     return {groupOf("HERO FACING RIGHT", Subject::Hero, Side::Right, hero),
             groupOf("HERO FACING LEFT", Subject::Hero, Side::Left, hero),
             groupOf("SWORD FIGHTER, RIGHT LINE", Subject::Sword, Side::Right, sword),

@@ -151,7 +151,8 @@ int main(int argc, char** argv)
                 }
                 std::fprintf(index, "%s\n", name);
                 for (const DrawCall& p : drawCalls)
-                    std::fprintf(index, "    %-28s x %4d  y %4d  %4d x %3d%s\n", names.at(p.sprite).c_str(), p.x,
+                    if (p.isSprite() && p.target == buffer)
+                        std::fprintf(index, "    %-28s x %4d  y %4d  %4d x %3d%s\n", names.at(p.sprite).c_str(), p.x,
                                  p.y, p.w, p.h, p.mirrored() ? "  mirrored" : "");
             }
             ++frameNo;

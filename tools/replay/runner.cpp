@@ -31,8 +31,7 @@ bool startHeadless(std::string& error)
                 " (run from the folder that holds images/ and sound/)";
         return false;
     }
-    recordDrawsOn(buffer);
-    recordDrawsOn(screen);
+    clearRecords();
     return true;
 }
 
@@ -113,15 +112,44 @@ std::string lineView(const enemy* current, const enemy (&line)[lineLength])
     return out.str();
 }
 
+std::string bitmapName(const BITMAP* b) { return b == buffer ? "buffer" : b == screen ? "screen" : pictureName(b); }
+
+std::string colourView(int colour)
+{
+    std::ostringstream out;
+    out << "#" << std::hex << colour;
+    return out.str();
+}
+
+// draw:rykeStick@412,284/200x400, flip:..., stretch:..., blit:background_1<0,0@0,0/1024x768,
+// fill:74,14,276,36#0 (both corners), clear#ffffff; "!screen" or "!elsewhere" when not drawn
+// into the back buffer.
 std::string drawView(const DrawCall& d)
 {
-    const char* kind = d.call == std::string("draw_sprite_h_flip") ? "flip"
-                       : d.call == std::string("stretch_sprite")   ? "stretch"
-                                                                  : "draw";
+    const std::string call = d.call;
     std::ostringstream out;
-    out << kind << ":" << pictureName(d.sprite) << "@" << d.x << "," << d.y << "/" << d.w << "x" << d.h;
+    if (call == "rectfill")
+        out << "fill:" << d.x << "," << d.y << "," << d.x + d.w - 1 << "," << d.y + d.h - 1 << colourView(d.color);
+    else if (call == "clear_to_color")
+        out << "clear" << colourView(d.color);
+    else if (call == "blit")
+        out << "blit:" << bitmapName(d.sprite) << "<" << d.sx << "," << d.sy << "@" << d.x << "," << d.y << "/" << d.w
+            << "x" << d.h;
+    else
+        out << (d.mirrored() ? "flip" : call == "stretch_sprite" ? "stretch" : "draw") << ":" << pictureName(d.sprite)
+            << "@" << d.x << "," << d.y << "/" << d.w << "x" << d.h;
     if (d.target != buffer)
         out << "!" << (d.target == screen ? "screen" : "elsewhere");
+    return out.str();
+}
+
+// "Kill Count: 3"@120,40#ffffff/0: the text, its place, its colour and background.
+std::string textView(const TextCall& t)
+{
+    std::ostringstream out;
+    out << "\"" << t.text << "\"@" << t.x << "," << t.y << colourView(t.color) << "/" << t.background;
+    if (t.target != buffer)
+        out << "!" << (t.target == screen ? "screen" : "elsewhere");
     return out.str();
 }
 
@@ -148,8 +176,7 @@ std::string traceLine(int frame, int now, bool drawn)
         << ryke.facing << "," << ryke.life << "," << ryke.carnage << "," << ryke.shots
         << " R=" << lineView(currentEnemyRight, enemies_R) << " L=" << lineView(currentEnemyLeft, enemies_L)
         << " kills=" << killCount_R << "," << killCount_L << " draw=" << joined(drawCalls, drawView)
-        << " cue=" << joined(soundCalls, soundView) << " text=\""
-        << joined(textCalls, [](const TextCall& t) { return t.text; }) << "\"";
+        << " cue=" << joined(soundCalls, soundView) << " text=" << joined(textCalls, textView);
     if (drawn) {
         char hex[9];
         std::snprintf(hex, sizeof hex, "%08x", screenChecksum());
@@ -226,6 +253,8 @@ std::vector<std::string> Watch::after(int now) const
             if (!among(line[i].attackState, enemyStates) || line[i].attackPhase < 0 || line[i].attackPhase > 3)
                 fault(std::string(line == enemies_R ? "right" : "left") + " enemy " + std::to_string(i) +
                       " is in state " + line[i].attackState + ", phase " + std::to_string(line[i].attackPhase));
+    for (const std::string& entry : unknownDrawing)
+        fault("the game drew with " + entry + ", which the recorder does not see");
     const bool bothEmpty = enemiesLeft_R == 0 && enemiesLeft_L == 0;
     bool victoryShown = false;
     for (const DrawCall& d : drawCalls) {

@@ -1,17 +1,27 @@
 #include "replay/soak.h"
 
-#include <allegro.h>
-
 #include <algorithm>
 #include <chrono>
 #include <sstream>
+#include <vector>
 
+#include "controls/input.h"
 #include "replay/runner.h"
 
 namespace {
 
-const int actionKeys[] = {KEY_D, KEY_F, KEY_G, KEY_H, KEY_J, KEY_K, KEY_SPACE};
-int anyKey(Dice& dice) { return actionKeys[dice.upTo(7)]; }
+// Any key of the game's key map (every one acts in one facing or the other), in key code order.
+int anyKey(Dice& dice)
+{
+    static const std::vector<int> keys = [] {
+        std::vector<int> all;
+        for (const KeyBinding& binding : keyMap)
+            all.push_back(binding.facingRight);
+        std::sort(all.begin(), all.end());
+        return all;
+    }();
+    return keys[dice.upTo(static_cast<int>(keys.size()))];
+}
 
 // Bouts end with the hero's death; a player who lives this long is stopped.
 constexpr int boutLimit = 9000;
@@ -52,7 +62,7 @@ BoutScript randomBout(unsigned seed)
             break;
         default: // turning back and forth
             for (int n = dice.between(2, 6); n > 0; --n, t += dice.between(5, 30))
-                tap(t, n % 2 ? KEY_G : KEY_H, dice.between(2, 10));
+                tap(t, keyFor(Move::turn, n % 2 ? "right" : "left"), dice.between(2, 10));
         }
     }
     putInTimeOrder(bout);
