@@ -22,7 +22,9 @@ TOOLCHAIN=$ROOT/cmake/mingw-w64-x86_64.cmake
 PATCHES=(dist/windows/allegro-patches/*.patch)
 JOBS=2
 PACKAGES=(cmake make patch zip binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64 mingw-w64-common)
-TEST_PACKAGES=(wine64 xvfb xdotool imagemagick x11-utils python3)
+# The tests also build the Linux bout runner, to compare its traces with the Windows one's.
+TEST_PACKAGES=(wine wine64 xvfb xdotool imagemagick x11-utils python3 build-essential pkg-config
+    liballegro4-dev libloadpng4-dev)
 # A static library only: no examples, tools, tests, documentation or add-ons.
 ALLEGRO_OPTIONS=(-DCMAKE_BUILD_TYPE=Release -DSHARED=OFF -DWANT_EXAMPLES=OFF -DWANT_TOOLS=OFF -DWANT_TESTS=OFF
     -DWANT_DOCS=OFF -DWANT_ALLEGROGL=OFF -DWANT_LOADPNG=OFF -DWANT_LOGG=OFF -DWANT_JPGALLEG=OFF)
@@ -139,10 +141,19 @@ fetch_allegro_source "$OUT/allegro-source"
 step "the library"
 ALLEGRO=$(allegro)
 
+NATIVE=$OUT/native
+if ((TEST)); then
+    step "the Linux bout runner"
+    cmake -S . -B "$NATIVE" -DCMAKE_BUILD_TYPE=Release -DRYKE_TESTS=OFF >"$OUT/native-configure.log" 2>&1 ||
+        { cat "$OUT/native-configure.log" >&2; exit 1; }
+    nice -n 10 cmake --build "$NATIVE" -j"$JOBS" --target ryke_replay_cli
+fi
+
 step "the game and the bout runner"
 GAME=$OUT/game
 cmake -S . -B "$GAME" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
-    -DRYKE_ALLEGRO_PREFIX="$ALLEGRO" -DRYKE_WINE_TESTS=$((TEST ? 1 : 0)) >"$OUT/game-configure.log" 2>&1 ||
+    -DRYKE_ALLEGRO_PREFIX="$ALLEGRO" -DRYKE_WINE_TESTS=$((TEST ? 1 : 0)) \
+    -DRYKE_NATIVE_REPLAY="$NATIVE/ryke_replay" >"$OUT/game-configure.log" 2>&1 ||
     { cat "$OUT/game-configure.log" >&2; exit 1; }
 nice -n 10 cmake --build "$GAME" -j"$JOBS" --target ryke ryke_replay_cli
 only_system_dlls "$GAME/ryke.exe"
