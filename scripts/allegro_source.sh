@@ -30,8 +30,8 @@ debian_src_entries() {
 fetch_allegro_source() {
     local dir=$1 apt dsc want got
     mkdir -p "$dir"
-    dsc=$(ls "$dir"/allegro4.4_*.dsc 2>/dev/null | head -n1) || true
-    if [[ -n $dsc && -f $dir/$ALLEGRO_TARBALL ]]; then
+    dsc=$dir/allegro4.4_${ALLEGRO_SOURCE_VERSION#*:}.dsc
+    if [[ -f $dsc && -f $dir/$ALLEGRO_TARBALL ]]; then
         want=$(dsc_sha256 "$dsc")
         got=$(sha256sum "$dir/$ALLEGRO_TARBALL" | cut -d' ' -f1)
         [[ -n $want && $want == "$got" ]] && return 0
@@ -47,8 +47,7 @@ fetch_allegro_source() {
     # Only the .dsc and the upstream tarball are needed; Debian's own patches are not used.
     (cd "$dir" && apt-get "${opts[@]}" -q source --download-only "allegro4.4=$ALLEGRO_SOURCE_VERSION") \
         >"$apt/source.log" 2>&1 || true
-    dsc=$(ls "$dir"/allegro4.4_*.dsc 2>/dev/null | head -n1) || true
-    if [[ -z $dsc || ! -f $dir/$ALLEGRO_TARBALL ]]; then
+    if [[ ! -f $dsc || ! -f $dir/$ALLEGRO_TARBALL ]]; then
         echo "Could not download allegro4.4 $ALLEGRO_SOURCE_VERSION's source:" >&2
         cat "$apt/source.log" >&2
         return 1

@@ -67,7 +67,8 @@ wait_for_wine_title() {
     fail "the game never showed the title picture"
 }
 
-# enter_bout_retrying DESKTOP: presses ENTER until the title goes, at most three times. When a
+# enter_bout_retrying DESKTOP: presses ENTER until the title goes, at most three times (the
+# presses it took are left in ENTER_TRIES). When a
 # press is lost (the game's window has not got the keyboard), a click on the desktop's
 # background and one on the game's window make Windows hand it the keyboard again.
 enter_bout_retrying() {
@@ -75,6 +76,7 @@ enter_bout_retrying() {
     for try in 1 2 3; do
         hold_key "$1" Return
         if poll 8 left_title "$1"; then
+            # shellcheck disable=SC2034  # for the test to report
             ENTER_TRIES=$try
             return 0
         fi

@@ -46,14 +46,7 @@ done
 start_wine_game "$WORK/game"
 desk=$(find_desktop)
 refused "$desk" "Ryke cannot start: these files are missing or damaged" files
-for row in "${damages[@]}"; do
-    IFS='|' read -r file _ reason <<<"$row"
-    line="  ${file// /}: $(sed 's/^ *//; s/ *$//' <<<"$reason")"
-    grep -qF -- "$line" "$WORK/game.err" || fail "the game does not say '$line':
-$(cat "$WORK/game.err")"
-done
-named=$(grep -cE '^  (images|sound)/' "$WORK/game.err")
-((named == ${#damages[@]})) || fail "the game names $named files, expected ${#damages[@]}"
+names_each_damage "$WORK/game.err"
 echo "ok: ${#damages[@]} damaged or missing files named with their reasons, status 1"
 
 # The desktop goes with the prefix's processes; the next start brings a new one.
