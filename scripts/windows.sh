@@ -42,6 +42,7 @@ allegro() {
     key=$(sha256sum <<<"$key" | cut -c1-16)
     dir=$OUT/allegro-$key
     if [[ -f $dir/install/lib/liballeg.a ]]; then
+        echo "the library built before, in $dir" >&2
         echo "$dir/install"
         return 0
     fi
