@@ -35,6 +35,8 @@ find_desktop() {
 # frame's inner 1024 x 768, the frame being as wide at the sides as at the bottom.
 screenshot() {
     local box w h x y side
+    # Its desktop goes with the game.
+    alive "$GAME_PID" || { wait_exit 0; fail "ryke ended with $GAME_STATUS"; }
     timeout 10 import -window "$1" "$WORK/desktop.png" 2>>"$WORK/import.log" || fail "could not take a screenshot of the desktop"
     # A plain desktop trims to nothing, with a warning.
     box=$(convert "$WORK/desktop.png" -fuzz 1% -trim -format '%w %h %X %Y' info: 2>/dev/null)
