@@ -47,13 +47,14 @@ need_display() {
 
 # start_game DIR [PREFIX...]: runs ryke in DIR (which holds images/ and sound/) in the
 # background, under the command PREFIX if one is given (env, setpriv, ...), with the libraries
-# RYKE_E2E_PRELOAD names preloaded (test.sh's sanitizer stage sets it).
+# RYKE_E2E_PRELOAD names preloaded (test.sh's sanitizer stage sets it), ended after RYKE_GAME_SECONDS
+# (default 50).
 start_game() {
     local dir=$1
     shift
     rm -f "$WORK/game.status" "$WORK/game.status.pid"
     # The runner ends the game even if ctest kills this script before its trap can.
-    (cd "$dir" && exec /usr/bin/python3 "$E2E_DIR/run_game.py" "$WORK/game.status" 50 \
+    (cd "$dir" && exec /usr/bin/python3 "$E2E_DIR/run_game.py" "$WORK/game.status" "${RYKE_GAME_SECONDS:-50}" \
         ${RYKE_E2E_PRELOAD:+env LD_PRELOAD="$RYKE_E2E_PRELOAD"} "$@" "$RYKE" \
         </dev/null >"$WORK/game.out" 2>"$WORK/game.err") &
     GAME_PID=$!

@@ -12,17 +12,24 @@ mkdir -p "$WORK/home"
 echo 'pcm.!default { type null }' >"$WORK/home/.asoundrc"
 export HOME=$WORK/home
 
-# Whatever the prefix still runs (a desktop on another test's display) is ended before and after.
-wineserver -k 2>/dev/null || true
-wine_cleanup() {
+# wine_stop: ends whatever the prefix still runs (a desktop on another test's display), and
+# waits for its server to be gone: a program started meanwhile would hang on the dying one.
+wine_stop() {
     wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+}
+wine_stop
+wine_cleanup() {
+    wine_stop
     cleanup
 }
 trap wine_cleanup EXIT
 start_xvfb "$WORK"
 
-# start_wine_game DIR: runs ryke.exe under Wine in DIR (which holds images/ and sound/).
+# start_wine_game DIR: runs ryke.exe under Wine in DIR (which holds images/ and sound/), for at
+# most 200 s: Wine alone may take 25 s to bring it up on a busy machine.
 start_wine_game() {
+    RYKE_GAME_SECONDS=200
     start_game "$1" wine
 }
 

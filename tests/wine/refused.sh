@@ -25,7 +25,10 @@ said() { grep -qF -- "$1" "$WORK/game.err"; }
 # dismisses the box (ENTER presses its one button) and sees the game end with status 1.
 refused() {
     local light
-    poll 90 said "$2" || fail "the game never said '$2'"
+    if ! poll 90 said "$2"; then
+        timeout 10 import -window "$1" "$WORK/silent.png" && keep_shot "$WORK/silent.png" "wine-silent-$3.png"
+        fail "the game never said '$2'"
+    fi
     sleep 1
     alive "$GAME_PID" || fail "the game ended without waiting for its message box to be read"
     timeout 10 import -window "$1" "$WORK/box.png" || fail "could not take a screenshot of the desktop"
@@ -50,7 +53,7 @@ names_each_damage "$WORK/game.err"
 echo "ok: ${#damages[@]} damaged or missing files named with their reasons, status 1"
 
 # The desktop goes with the prefix's processes; the next start brings a new one.
-wineserver -k 2>/dev/null || true
+wine_stop
 export RYKE_WINE_OVERRIDES="dinput="
 source "$WINE_DIR/env.sh"
 start_wine_game "$REPO_ROOT"
