@@ -38,6 +38,32 @@ find_desktop() {
     find_window "Default - Wine desktop"
 }
 
+# window_up DESKTOP: true once a window (the game's or a message box) is on the desktop.
+window_up() {
+    local w
+    alive "$GAME_PID" || return 0
+    timeout 10 import -window "$1" "$WORK/up.png" 2>>"$WORK/import.log" || return 1
+    w=$(convert "$WORK/up.png" -fuzz 1% -trim -format '%w' info: 2>/dev/null)
+    ((w > 100))
+}
+
+# wine_game_up DIR: starts the game in DIR and sets DESKTOP once a window of it shows. Now and
+# then (3 starts in about 20 here, on a busy machine) Wine brings up the desktop but never the
+# game (nothing on stderr, no window after minutes): such a start is given 60 s, then made again.
+wine_game_up() {
+    local try
+    for try in 1 2; do
+        start_wine_game "$1"
+        DESKTOP=$(find_desktop)
+        poll 60 window_up "$DESKTOP" && return 0
+        echo "Wine did not bring the game up in 60 s (start $try)" >&2
+        kill "$GAME_PID" 2>/dev/null || true
+        wait "$GAME_PID" 2>/dev/null || true
+        wine_stop
+    done
+    fail "Wine never brought the game up"
+}
+
 # The game's window lies somewhere on the desktop's plain background: the picture is its
 # frame's inner 1024 x 768, the frame being as wide at the sides as at the bottom.
 screenshot() {

@@ -46,8 +46,8 @@ for row in "${damages[@]}"; do
     read -r how argument <<<"$damage"
     "$how" "$WORK/game/${file// /}" "$argument"
 done
-start_wine_game "$WORK/game"
-desk=$(find_desktop)
+wine_game_up "$WORK/game"
+desk=$DESKTOP
 refused "$desk" "Ryke cannot start: these files are missing or damaged" files
 names_each_damage "$WORK/game.err"
 echo "ok: ${#damages[@]} damaged or missing files named with their reasons, status 1"
@@ -56,7 +56,7 @@ echo "ok: ${#damages[@]} damaged or missing files named with their reasons, stat
 wine_stop
 export RYKE_WINE_OVERRIDES="dinput="
 source "$WINE_DIR/env.sh"
-start_wine_game "$REPO_ROOT"
-desk=$(find_desktop)
+wine_game_up "$REPO_ROOT"
+desk=$DESKTOP
 refused "$desk" "ryke: the keyboard could not be installed" keyboard
 echo "PASS: damaged files refused with status 1; without DirectInput the game says it has no keyboard, status 1"

@@ -4,8 +4,8 @@
 # ends the game in order, with 130 as on Linux, not with Windows' own status for Ctrl-C.
 source "$(dirname "$0")/lib.sh"
 
-start_wine_game "$REPO_ROOT"
-desk=$(find_desktop)
+wine_game_up "$REPO_ROOT"
+desk=$DESKTOP
 wait_for_wine_title "$desk" "$WORK/title.png"
 kill -INT "$(game_pid)"
 wait_exit 30

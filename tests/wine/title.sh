@@ -4,8 +4,8 @@
 # ESC ends the program with status 0.
 source "$(dirname "$0")/lib.sh"
 
-start_wine_game "$REPO_ROOT"
-desk=$(find_desktop)
+wine_game_up "$REPO_ROOT"
+desk=$DESKTOP
 wait_for_wine_title "$desk" "$WORK/title.png"
 keep_shot "$WORK/title.png" wine-title.png
 
