@@ -24,6 +24,15 @@ static void reportNoDisplay()
                  allegro_error[0] ? ": " : "", allegro_error);
 }
 
+// On stderr and in a message box, since no window is open yet.
+static void reportNoDevice(const char* device)
+{
+    std::fprintf(stderr, "ryke: the %s could not be installed%s%s.\n", device, allegro_error[0] ? ": " : "",
+                 allegro_error);
+    std::fflush(stderr);
+    allegro_message("Ryke cannot start: the %s could not be installed.\n%s\n", device, allegro_error);
+}
+
 // Tries a 1024 x 768 window first, then the same mode with any driver.
 static bool openScreen()
 {
@@ -78,6 +87,8 @@ static void reportRefused(const std::vector<RefusedAsset>& refused)
     if (lines.size() > linesInBox)
         boxed += "  ... and " + std::to_string(lines.size() - linesInBox) + " more, listed on the terminal\n";
     std::fputs((head + all + hint).c_str(), stderr);
+    // Windows' C library buffers stderr when it is not a console: the lines go out before the box waits.
+    std::fflush(stderr);
     allegro_message("%s", (head + boxed + hint).c_str());
 }
 
@@ -103,8 +114,15 @@ bool initialise()
     }
     if (quitWhileStarting())
         return true;
-    install_keyboard();
-    install_timer();
+    // Without keys the game could not be played, nor left, and without a timer it would not move.
+    if (install_keyboard() != 0) {
+        reportNoDevice("keyboard");
+        return false;
+    }
+    if (install_timer() != 0) {
+        reportNoDevice("timer");
+        return false;
+    }
     if (!openScreen())
         return false;
     releaseScreenMemoryAtExit();

@@ -93,14 +93,7 @@ wait_exit "$PATIENCE"
 expect_status 1
 boxes=$(grep -c '^=== box' "$WORK/xmessage.log")
 ((boxes == 1)) || fail "$boxes message boxes, expected one"
-for row in "${damages[@]}"; do
-    IFS='|' read -r file _ reason <<<"$row"
-    line="  ${file// /}: $(sed 's/^ *//; s/ *$//' <<<"$reason")"
-    grep -qF -- "$line" "$WORK/xmessage.log" || fail "the box does not say '$line':
-$(cat "$WORK/xmessage.log")"
-done
-named=$(grep -cE '^  (images|sound)/' "$WORK/xmessage.log")
-((named == ${#damages[@]})) || fail "the box names $named files, expected ${#damages[@]}"
+names_each_damage "$WORK/xmessage.log"
 ! grep -q 'Run the game from' "$WORK/xmessage.log" || fail "the box sends the player to another folder"
 echo "ok: ${#damages[@]} missing or damaged files named with their reasons, status 1"
 

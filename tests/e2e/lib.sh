@@ -215,3 +215,18 @@ left_title() {
 enter_bout() {
     press_until "$1" Return left_title "$1" || fail "the title stayed up after ENTER"
 }
+
+# names_each_damage LOG: fails unless LOG names each file of the test's damages table (rows of
+# "file | damage | reason") with its reason, and names no other file.
+# shellcheck disable=SC2154  # damages is the calling test's table
+names_each_damage() {
+    local row file reason line named
+    for row in "${damages[@]}"; do
+        IFS='|' read -r file _ reason <<<"$row"
+        line="  ${file// /}: $(sed 's/^ *//; s/ *$//' <<<"$reason")"
+        grep -qF -- "$line" "$1" || fail "'$line' was not said:
+$(cat "$1")"
+    done
+    named=$(grep -cE '^  (images|sound)/' "$1")
+    ((named == ${#damages[@]})) || fail "$named files were named, expected ${#damages[@]}"
+}
