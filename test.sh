@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up and runs every test: the unit, asset and end-to-end tests on a normal build, the unit
-# and end-to-end tests again under AddressSanitizer + UndefinedBehaviorSanitizer, and the clock's
-# tests under ThreadSanitizer. Exits non-zero if any stage fails.
+# and end-to-end tests again under AddressSanitizer + UndefinedBehaviorSanitizer, the clock's
+# tests under ThreadSanitizer, and a minute of fuzzing the asset checks. Exits non-zero if any
+# stage fails.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/need_packages.sh
@@ -11,7 +12,7 @@ source scripts/stages.sh
 # package test checks with file, lintian, appstream and man-db what Debian would check.
 PACKAGES=(build-essential cmake pkg-config liballegro4-dev libloadpng4-dev libpng-dev zlib1g-dev
     googletest libgtest-dev xvfb xdotool imagemagick x11-utils python3-xlib python3-numpy
-    dpkg-dev file desktop-file-utils lintian appstream man-db)
+    dpkg-dev file desktop-file-utils lintian appstream man-db clang libclang-rt-14-dev)
 JOBS=2
 LOGS=$(mktemp -d "${TMPDIR:-/tmp}/ryke-test.XXXXXX")
 source tests/e2e/xvfb.sh
@@ -65,7 +66,7 @@ tests_with_display() {
     return "$status"
 }
 
-writable_trees build build-asan build-tsan
+writable_trees build build-asan build-tsan build-fuzz
 
 stage "packages" need_packages "${PACKAGES[@]}" || { summary; exit 1; }
 
@@ -97,5 +98,7 @@ fi
 if BUILD_TARGET=clock_test stage "build tsan (clock)" build build-tsan "${SANITIZED[@]}" -DRYKE_SANITIZE=thread; then
     stage "tests tsan (clock)" run_ctest build-tsan -L tsan || true
 fi
+
+stage "fuzz the asset checks (1 min)" logged fuzz scripts/fuzz.sh 60 || true
 
 summary

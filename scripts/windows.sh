@@ -18,6 +18,10 @@ esac
 
 ROOT=$PWD
 OUT=$ROOT/build-win
+# Where the library's source and its builds are kept: the build tree, or a folder that outlives
+# it (CI's clones are new every time).
+CACHE=${RYKE_WINDOWS_CACHE:-$OUT}
+mkdir -p "$OUT" "$CACHE"
 TOOLCHAIN=$ROOT/cmake/mingw-w64-x86_64.cmake
 PATCHES=(dist/windows/allegro-patches/*.patch)
 JOBS=2
@@ -36,21 +40,21 @@ step() { echo "=== $* ($SECONDS s)"; }
 allegro() {
     local key dir src
     key=$(
-        sha256sum "$OUT/allegro-source/$ALLEGRO_TARBALL" "${PATCHES[@]}" "$TOOLCHAIN" | cut -d' ' -f1
+        sha256sum "$CACHE/allegro-source/$ALLEGRO_TARBALL" "${PATCHES[@]}" "$TOOLCHAIN" | cut -d' ' -f1
         printf '%s\n' "${ALLEGRO_OPTIONS[@]}"
     )
     key=$(sha256sum <<<"$key" | cut -c1-16)
-    dir=$OUT/allegro-$key
+    dir=$CACHE/allegro-$key
     if [[ -f $dir/install/lib/liballeg.a ]]; then
         echo "the library built before, in $dir" >&2
         echo "$dir/install"
         return 0
     fi
     # Builds made from anything else are of no more use.
-    find "$OUT" -maxdepth 1 -name 'allegro-*' ! -name allegro-source -exec rm -rf {} +
+    find "$CACHE" -maxdepth 1 -name 'allegro-*' ! -name allegro-source -exec rm -rf {} +
     src=$dir/src
     mkdir -p "$src"
-    tar -xzf "$OUT/allegro-source/$ALLEGRO_TARBALL" -C "$src" --strip-components=1
+    tar -xzf "$CACHE/allegro-source/$ALLEGRO_TARBALL" -C "$src" --strip-components=1
     local patch
     for patch in "${PATCHES[@]}"; do
         patch -d "$src" -p1 --forward --quiet <"$ROOT/$patch" >&2
@@ -138,7 +142,7 @@ step "packages"
 need_packages "${PACKAGES_NOW[@]}"
 
 step "the library's source"
-fetch_allegro_source "$OUT/allegro-source"
+fetch_allegro_source "$CACHE/allegro-source"
 step "the library"
 ALLEGRO=$(allegro)
 

@@ -3,6 +3,8 @@
 
 #include <allegro.h>
 
+#include <algorithm>
+
 #include "fighters/player.h"
 #include "screen/frame.h"
 #include "shell/assets.h"
@@ -31,7 +33,10 @@ protected:
         clearLogs();
         framePass();
     }
-    bool fightersDrawn() const { return !drawCalls.empty(); }
+    bool fightersDrawn() const
+    {
+        return std::any_of(drawCalls.begin(), drawCalls.end(), [](const DrawCall& d) { return d.isSprite(); });
+    }
     // The paused sign's dark plate, in the sky above the fighters.
     bool signShown() const { return getpixel(buffer, 512, 230) == makecol(20, 8, 8); }
 };

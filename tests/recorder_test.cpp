@@ -116,20 +116,18 @@ TEST_F(Recorder, ADrawingCallItDoesNotKnowFailsTheFrame)
         // A 32-bit sprite is drawn with its alpha.
         {"draw_trans_rgba_sprite", [] { draw_trans_sprite(buffer, badGuy, 10, 10); }},
         {"draw_sprite_v_flip", [] { draw_sprite_v_flip(buffer, badGuy, 10, 10); }},
-        {"draw_glyph",         [] { textout_ex(buffer, font, "x", 10, 10, 0, -1); }},
+        {"draw_character",     [] { draw_character_ex(buffer, badGuy, 10, 10, 0, -1); }},
         {"putpixel",           [] { putpixel(buffer, 10, 10, 0); }},
         {"hline",              [] { hline(buffer, 10, 10, 20, 0); }},
-        {"rect",               [] { rect(buffer, 10, 10, 20, 20, 0); }},
         {"stretch_blit",       [] { stretch_blit(badGuy, buffer, 0, 0, 20, 20, 10, 10, 40, 40); }},
         {"circlefill",         [] { circlefill(screen, 10, 10, 5, 0); }},
         {"pivot_scaled_sprite_flip", [] { rotate_sprite(buffer, badGuy, 10, 10, itofix(32)); }},
         {"pivot_scaled_sprite_flip", [] { pivot_sprite(buffer, badGuy, 10, 10, 5, 5, itofix(32)); }},
-        {"masked_stretch_blit", [] { masked_stretch_blit(badGuy, buffer, 0, 0, 20, 20, 10, 10, 40, 40); }},
         {"draw_gouraud_sprite", [] { draw_gouraud_sprite(buffer, badGuy, 10, 10, 0, 0, 0, 0); }},
         {"line",               [] { line(buffer, 10, 10, 40, 30, 0); }},
         {"polygon",            [] { const int p[] = {0, 0, 10, 0, 5, 8}; polygon(buffer, 3, p, 0); }},
         {"floodfill",          [] { floodfill(buffer, 10, 10, 0); }},
-        {"draw_glyph",         [] { textout_centre_ex(buffer, font, "x", 10, 10, 0, -1); }},
+        {"draw_glyph",         [] { textout_right_ex(buffer, font, "x", 10, 10, 0, -1); }},
         {"draw_sprite_ex",     [] { draw_sprite_ex(buffer, badGuy, 10, 10, DRAW_SPRITE_NORMAL, DRAW_SPRITE_H_FLIP); }},
     };
     // clang-format on

@@ -1,9 +1,5 @@
 #include "shell/best_score.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +9,7 @@
 #include <set>
 #include <sstream>
 
+#include "shell/files.h"
 #include "shell/timer.h"
 
 const char bestScoreFile[] = "best-scores";
@@ -33,43 +30,6 @@ bool isDate(const std::string& text)
     for (std::size_t i = 0; i < text.size(); ++i)
         if (shape[i] == 'd' ? !std::isdigit(static_cast<unsigned char>(text[i])) : text[i] != shape[i])
             return false;
-    return true;
-}
-
-std::string today()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-    return text;
-}
-
-// mkdir -p, private to the player.
-bool makeFolder(const std::string& folder, std::string& problem)
-{
-    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-        const std::string part = folder.substr(0, slash);
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-            problem = part + ": " + std::strerror(errno);
-            return false;
-        }
-        if (slash == std::string::npos)
-            return true;
-    }
-}
-
-bool writeAll(int fd, const std::string& text)
-{
-    for (std::size_t done = 0; done < text.size();) {
-        const ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
     return true;
 }
 
@@ -145,35 +105,13 @@ BestScores readBestScores(const std::string& path, std::string& problem)
 
 bool writeBestScores(const std::string& folder, const BestScores& scores, std::string& problem)
 {
-    if (!makeFolder(folder, problem))
+    if (!makePrivateFolder(folder, problem))
         return false;
     std::string text = std::string(header) + "\n";
     for (const auto& [speed, best] : scores)
         text += std::to_string(speed) + " " + std::to_string(best.kills) + " " + best.date + "\n";
     text += std::string(footer) + "\n";
-    // A name of its own, so that two games saving at once never write into one file.
-    std::string temporary = folder + "/." + bestScoreFile + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) {
-        problem = folder + ": cannot write there: " + std::strerror(errno);
-        return false;
-    }
-    const bool written = writeAll(fd, text) && fchmod(fd, 0600) == 0 && fsync(fd) == 0;
-    const int error = errno;
-    const bool closed = close(fd) == 0;
-    const std::string path = folder + "/" + bestScoreFile;
-    if (!written || !closed || rename(temporary.c_str(), path.c_str()) != 0) {
-        problem = path + ": cannot be written: " + std::strerror(written && closed ? errno : error);
-        unlink(temporary.c_str());
-        return false;
-    }
-    // The rename itself lasts once the folder's entry is on the disk.
-    const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        fsync(dir);
-        close(dir);
-    }
-    return true;
+    return replaceFile(folder, bestScoreFile, text, problem);
 }
 
 void loadBestScores()
@@ -199,7 +137,7 @@ bool recordBout(int speedPercent, int kills)
 {
     if (kills <= bestScoreAt(speedPercent).kills)
         return false;
-    known[speedPercent] = {kills, today()};
+    known[speedPercent] = {kills, localDate()};
     const std::string folder = bestScoreFolder();
     if (folder.empty()) {
         tell("no home folder (neither XDG_DATA_HOME nor HOME is set)");

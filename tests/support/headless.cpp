@@ -24,13 +24,19 @@ const ::testing::Environment* const library = ::testing::AddGlobalTestEnvironmen
 
 void releaseAssets()
 {
-    for (const SampleAsset& a : sampleAssets)
+    // Emptied handles, so that a test can tell what a later load did not reach.
+    for (const SampleAsset& a : sampleAssets) {
         if (*a.handle)
             destroy_sample(*a.handle);
-    for (const PictureAsset& a : pictureAssets)
+        *a.handle = nullptr;
+    }
+    for (const PictureAsset& a : pictureAssets) {
         if (*a.handle)
             destroy_bitmap(*a.handle);
+        *a.handle = nullptr;
+    }
     destroy_bitmap(buffer);
+    buffer = nullptr;
 }
 
 void Stage::SetUp()

@@ -70,6 +70,8 @@ void __real_blit(BITMAP* source, BITMAP* dest, int sx, int sy, int dx, int dy, i
 void __real_textprintf_ex(BITMAP* bmp, const FONT* f, int x, int y, int color, int bg, const char* format, ...);
 void __real_stretch_blit(BITMAP* s, BITMAP* d, int sx, int sy, int sw, int sh, int dx, int dy, int dw, int dh);
 void __real_masked_stretch_blit(BITMAP* s, BITMAP* d, int sx, int sy, int sw, int sh, int dx, int dy, int dw, int dh);
+void __real_textout_ex(BITMAP* bmp, const FONT* f, const char* text, int x, int y, int color, int bg);
+void __real_textout_centre_ex(BITMAP* bmp, const FONT* f, const char* text, int x, int y, int color, int bg);
 
 int __wrap_play_sample(const SAMPLE* spl, int vol, int pan, int freq, int loop)
 {
@@ -110,8 +112,27 @@ void __wrap_textprintf_ex(BITMAP* bmp, const FONT* f, int x, int y, int color, i
         __real_textprintf_ex(bmp, f, x, y, color, bg, "%s", text);
 }
 
-// Two drawing routines that write the pixels themselves, past the drawing table: the game does
-// not use them, and a call is noted like any other drawing entry the recorder does not know.
+// Text printed as it is, and centred on x: recorded where it begins.
+void __wrap_textout_ex(BITMAP* bmp, const FONT* f, const char* text, int x, int y, int color, int bg)
+{
+    const Recording recording;
+    applySlip("textout_ex", {&x, &y, &color, &bg});
+    textCalls.push_back({bmp, x, y, color, bg, text});
+    if (drawingEnabled)
+        __real_textout_ex(bmp, f, text, x, y, color, bg);
+}
+
+void __wrap_textout_centre_ex(BITMAP* bmp, const FONT* f, const char* text, int x, int y, int color, int bg)
+{
+    const Recording recording;
+    applySlip("textout_centre_ex", {&x, &y, &color, &bg});
+    textCalls.push_back({bmp, x - text_length(f, text) / 2, y, color, bg, text});
+    if (drawingEnabled)
+        __real_textout_centre_ex(bmp, f, text, x, y, color, bg);
+}
+
+// A drawing routine that writes the pixels itself, past the drawing table: the game does not use
+// it, and a call is noted like any other drawing entry the recorder does not know.
 void __wrap_stretch_blit(BITMAP* s, BITMAP* d, int sx, int sy, int sw, int sh, int dx, int dy, int dw, int dh)
 {
     unknownEntry("stretch_blit");
@@ -120,9 +141,13 @@ void __wrap_stretch_blit(BITMAP* s, BITMAP* d, int sx, int sy, int sw, int sh, i
         __real_stretch_blit(s, d, sx, sy, sw, sh, dx, dy, dw, dh);
 }
 
+// The signs' enlarged text: the place and size it is drawn at, and the corner it is taken from.
 void __wrap_masked_stretch_blit(BITMAP* s, BITMAP* d, int sx, int sy, int sw, int sh, int dx, int dy, int dw, int dh)
 {
-    unknownEntry("masked_stretch_blit");
+    if (depth == 0) {
+        applySlip("masked_stretch_blit", {&dx, &dy, &dw, &dh});
+        drawCalls.push_back({"masked_stretch_blit", d, s, dx, dy, dw, dh, sx, sy});
+    }
     const Recording recording;
     if (drawingEnabled)
         __real_masked_stretch_blit(s, d, sx, sy, sw, sh, dx, dy, dw, dh);
@@ -171,6 +196,17 @@ void rectFill(BITMAP* bmp, int x1, int y1, int x2, int y2, int color)
         library->rectfill(bmp, x1, y1, x2, y2, color);
 }
 
+void rectOutline(BITMAP* bmp, int x1, int y1, int x2, int y2, int color)
+{
+    if (depth == 0) {
+        applySlip("rect", {&x1, &y1, &x2, &y2, &color});
+        drawCalls.push_back({"rect", bmp, nullptr, x1, y1, x2 - x1 + 1, y2 - y1 + 1, 0, 0, color});
+    }
+    const Recording recording;
+    if (drawingEnabled)
+        library->rect(bmp, x1, y1, x2, y2, color);
+}
+
 void clearToColor(BITMAP* bmp, int color)
 {
     if (depth == 0) {
@@ -200,6 +236,7 @@ void hookTable()
     hookedTable.draw_sprite_h_flip = drawSpriteHFlip;
     hookedTable.rectfill = rectFill;
     hookedTable.clear_to_color = clearToColor;
+    hookedTable.rect = rectOutline;
     RECORDER_UNKNOWN(putpixel)
     RECORDER_UNKNOWN(vline)
     RECORDER_UNKNOWN(hline)
@@ -232,7 +269,6 @@ void hookTable()
     RECORDER_UNKNOWN(do_stretch_blit)
     RECORDER_UNKNOWN(draw_gouraud_sprite)
     RECORDER_UNKNOWN(polygon)
-    RECORDER_UNKNOWN(rect)
     RECORDER_UNKNOWN(circle)
     RECORDER_UNKNOWN(circlefill)
     RECORDER_UNKNOWN(ellipse)

@@ -11,7 +11,8 @@
 #include <vector>
 
 struct DrawCall {
-    // "draw_sprite", "draw_sprite_h_flip", "stretch_sprite", "blit", "rectfill" or "clear_to_color"
+    // "draw_sprite", "draw_sprite_h_flip", "stretch_sprite", "blit", "masked_stretch_blit",
+    // "rectfill", "rect" or "clear_to_color"
     const char* call;
     BITMAP* target;
     BITMAP* sprite;     // the sprite drawn, or the bitmap blitted from; nullptr for a fill or a clear

@@ -122,18 +122,19 @@ std::string colourView(int colour)
 }
 
 // draw:rykeStick@412,284/200x400, flip:..., stretch:..., blit:background_1<0,0@0,0/1024x768,
-// fill:74,14,276,36#0 (both corners), clear#ffffff; "!screen" or "!elsewhere" when not drawn
+// enlarge:... (a sign's text), fill:74,14,276,36#0 (both corners), rect:... (an outline), clear#ffffff; "!screen" or "!elsewhere" when not drawn
 // into the back buffer.
 std::string drawView(const DrawCall& d)
 {
     const std::string call = d.call;
     std::ostringstream out;
-    if (call == "rectfill")
-        out << "fill:" << d.x << "," << d.y << "," << d.x + d.w - 1 << "," << d.y + d.h - 1 << colourView(d.color);
+    if (call == "rectfill" || call == "rect")
+        out << (call == "rect" ? "rect:" : "fill:") << d.x << "," << d.y << "," << d.x + d.w - 1 << "," << d.y + d.h - 1
+            << colourView(d.color);
     else if (call == "clear_to_color")
         out << "clear" << colourView(d.color);
-    else if (call == "blit")
-        out << "blit:" << bitmapName(d.sprite) << "<" << d.sx << "," << d.sy << "@" << d.x << "," << d.y << "/" << d.w
+    else if (call == "blit" || call == "masked_stretch_blit")
+        out << (call == "blit" ? "blit:" : "enlarge:") << bitmapName(d.sprite) << "<" << d.sx << "," << d.sy << "@" << d.x << "," << d.y << "/" << d.w
             << "x" << d.h;
     else
         out << (d.mirrored() ? "flip" : call == "stretch_sprite" ? "stretch" : "draw") << ":" << pictureName(d.sprite)

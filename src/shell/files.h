@@ -1,0 +1,17 @@
+#pragma once
+// The few file operations that differ between Linux and Windows, for the best scores file.
+
+#include <string>
+
+// Today's date in the player's time zone, YYYY-MM-DD.
+std::string localDate();
+
+// Makes folder and those above it if missing (mkdir -p), private to the player where the system
+// has such rights. False, with why, if that could not be done.
+bool makePrivateFolder(const std::string& folder, std::string& problem);
+
+// Replaces folder/name with text at once and whole: a temporary file of its own name (so that
+// two games saving at once never write into one), written and flushed to the disk, then renamed
+// over the old one. A crash at any moment leaves the old file or the new one. False, with why,
+// if that could not be done (the old file is then untouched).
+bool replaceFile(const std::string& folder, const std::string& name, const std::string& text, std::string& problem);
