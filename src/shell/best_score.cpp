@@ -47,7 +47,7 @@ void tell(const std::string& what)
 
 std::string bestScoreFolder()
 {
-    // The base directory specification ignores a relative XDG_DATA_HOME.
+    // XDG's base directory rules ignore a relative XDG_DATA_HOME.
     const char* data = std::getenv("XDG_DATA_HOME");
     if (data && data[0] == '/')
         return std::string(data) + "/ryke";
