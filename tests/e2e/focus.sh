@@ -63,8 +63,9 @@ xdotool windowfocus --sync "$win" 2>>"$WORK/xdotool.log" || fail "could not give
 poll "$PATIENCE" playing_now "$WORK/resumed.png" || fail "the bout stayed paused after the focus came back"
 keep_shot "$WORK/resumed.png" resumed.png
 resumed=$(life "$WORK/resumed.png")
-# A catch-up of the seconds away would have landed the blows they held.
-((resumed >= before - 10)) || fail "the hero lost $((before - resumed)) life at once when the bout went on"
+# A blow already on its way when the focus left may land as the bout goes on, at most one from
+# each side (20 and 18 life at most); a catch-up of the four seconds away would land several.
+((resumed >= before - 38)) || fail "the hero lost $((before - resumed)) life at once when the bout went on"
 
 escape_and_wait "$win"
 expect_status 0
