@@ -24,6 +24,8 @@ need_packages debootstrap xvfb xdotool imagemagick x11-utils python3 git
 FRESH=$(mktemp -d /var/tmp/ryke-fresh.XXXXXX)
 LOGS=$FRESH/logs
 mkdir "$LOGS"
+# Until the chroots exist (and the full clean-up below takes over), the folder alone is removed.
+trap 'rm -rf --one-file-system "$FRESH"' EXIT
 
 # Every mount below a chroot, deepest first.
 mounts_under() { findmnt -rn -o TARGET | grep "^$1/" | sort -r || true; }
