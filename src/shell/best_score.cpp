@@ -33,6 +33,15 @@ bool isDate(const std::string& text)
     return true;
 }
 
+// Today's date in the player's time zone, YYYY-MM-DD.
+std::string localDate()
+{
+    const std::tm local = localTime(std::time(nullptr));
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
 BestScores known;
 // Each kind of trouble is told once a run, not after every bout.
 std::set<std::string> told;

@@ -26,14 +26,11 @@ bool writeAll(int fd, const std::string& text)
 
 } // namespace
 
-std::string localDate()
+std::tm localTime(std::time_t when)
 {
-    const std::time_t now = std::time(nullptr);
     std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-    return text;
+    localtime_r(&when, &local);
+    return local;
 }
 
 bool makePrivateFolder(const std::string& folder, std::string& problem)

@@ -1,10 +1,11 @@
 #pragma once
 // The few file operations that differ between Linux and Windows, for the best scores file.
 
+#include <ctime>
 #include <string>
 
-// Today's date in the player's time zone, YYYY-MM-DD.
-std::string localDate();
+// The calendar time in the player's time zone, by each system's thread-safe call.
+std::tm localTime(std::time_t when);
 
 // Makes folder and those above it if missing (mkdir -p), private to the player where the system
 // has such rights. False, with why, if that could not be done.

@@ -13,14 +13,11 @@
 #include <cstring>
 #include <ctime>
 
-std::string localDate()
+std::tm localTime(std::time_t when)
 {
-    const std::time_t now = std::time(nullptr);
     std::tm local{};
-    localtime_s(&local, &now);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-    return text;
+    localtime_s(&local, &when);
+    return local;
 }
 
 bool makePrivateFolder(const std::string& folder, std::string& problem)
