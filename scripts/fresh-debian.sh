@@ -3,7 +3,8 @@
 # The README's commands, exactly as written there, on a fresh minimal Debian 12, in a new user's
 # order: a debootstrap chroot where root clones the repo, plays (under an X server of ours the
 # title shows and ESC gives 0), runs the tests and builds the package; the package then goes into
-# a second fresh chroot, where a plain user starts the game from /tmp.
+# a second fresh chroot, where a plain user starts the game from /tmp. Last, in the first chroot,
+# the README's Windows commands build the Windows release and test it under Wine.
 #
 # Usage, as root: scripts/fresh-debian.sh
 # Exits 0 when every command passed, 1 when one failed, and 75 when debootstrap could not reach
@@ -107,9 +108,9 @@ EOF
     cp /etc/resolv.conf "$FRESH/base/etc/resolv.conf"
 }
 
-# The README's commands: the lines of the first sh block in its "Play and test" section.
+# readme_commands SECTION: the lines of the first sh block in the README's section of that title.
 readme_commands() {
-    awk '/^## Play and test/ { section = 1 } section && /^```sh/ { block = 1; next }
+    awk -v title="## $1" '$0 == title { section = 1 } section && /^```sh/ { block = 1; next }
          block && /^```/ { exit } block' "$REPO/README.md" | sed -E 's/[[:space:]]*#.*//; /^[[:space:]]*$/d'
 }
 
@@ -158,7 +159,8 @@ need_display
 step "debootstrap (minbase)" bootstrap
 new_root user
 step "apt-get install git; git clone" clone "$FRESH/user"
-mapfile -t COMMANDS < <(readme_commands)
+mapfile -t COMMANDS < <(readme_commands "Play and test")
+((${#COMMANDS[@]})) || { echo "fresh-debian: no commands in the README's \"Play and test\"" >&2; exit 1; }
 for command in "${COMMANDS[@]}"; do
     case $command in
         ./play.sh) step "$command" play_in_root "$FRESH/user" "cd /root/ryke && exec $command" ;;
@@ -173,6 +175,13 @@ for command in "${COMMANDS[@]}"; do
             ;;
         *) step "$command" run_in_repo "$FRESH/user" "$command" ;;
     esac
+done
+
+# Then the Windows release, made and tested under Wine in the same chroot.
+mapfile -t COMMANDS < <(readme_commands Windows)
+((${#COMMANDS[@]})) || { echo "fresh-debian: no commands in the README's \"Windows\"" >&2; exit 1; }
+for command in "${COMMANDS[@]}"; do
+    step "$command" run_in_repo "$FRESH/user" "$command"
 done
 
 echo "=== fresh: every README command passed on a fresh Debian 12"

@@ -26,9 +26,10 @@ TOOLCHAIN=$ROOT/cmake/mingw-w64-x86_64.cmake
 PATCHES=(dist/windows/allegro-patches/*.patch)
 JOBS=2
 PACKAGES=(cmake make patch zip binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64 mingw-w64-common)
-# The tests also build the Linux bout runner, to compare its traces with the Windows one's.
+# The tests also build the Linux bout runner, to compare its traces with the Windows one's, and
+# the unit tests with GoogleTest's source.
 TEST_PACKAGES=(wine wine64 xvfb xdotool imagemagick x11-utils python3 build-essential pkg-config
-    liballegro4-dev libloadpng4-dev)
+    liballegro4-dev libloadpng4-dev googletest)
 # A static library only: no examples, tools, tests, documentation or add-ons.
 ALLEGRO_OPTIONS=(-DCMAKE_BUILD_TYPE=Release -DSHARED=OFF -DWANT_EXAMPLES=OFF -DWANT_TOOLS=OFF -DWANT_TESTS=OFF
     -DWANT_DOCS=OFF -DWANT_ALLEGROGL=OFF -DWANT_LOADPNG=OFF -DWANT_LOGG=OFF -DWANT_JPGALLEG=OFF)
@@ -83,8 +84,8 @@ notices() {
     fi
     cat <<'EOF'
 ryke.exe contains, linked in, the Allegro 4.4 game programming library (built from Debian's
-source package allegro4.4), the mingw-w64 runtime, and the GCC runtime libraries (libgcc,
-libstdc++). Their licences follow.
+source package allegro4.4), the mingw-w64 runtime with its winpthreads library, and the GCC
+runtime libraries (libgcc, libstdc++). Their licences follow.
 
 ================ Allegro 4.4 ================
 EOF
@@ -156,11 +157,13 @@ fi
 
 step "the game and the bout runner"
 GAME=$OUT/game
-cmake -S . -B "$GAME" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
+# --fresh: a cached compiler outlives a change of the toolchain file otherwise.
+cmake --fresh -S . -B "$GAME" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
     -DRYKE_ALLEGRO_PREFIX="$ALLEGRO" -DRYKE_WINE_TESTS=$((TEST ? 1 : 0)) \
     -DRYKE_NATIVE_REPLAY="$NATIVE/ryke_replay" >"$OUT/game-configure.log" 2>&1 ||
     { cat "$OUT/game-configure.log" >&2; exit 1; }
 nice -n 10 cmake --build "$GAME" -j"$JOBS" --target ryke ryke_replay_cli
+((TEST)) && nice -n 10 cmake --build "$GAME" -j"$JOBS" --target ryke_unit_tests
 only_system_dlls "$GAME/ryke.exe"
 only_system_dlls "$GAME/ryke_replay.exe"
 

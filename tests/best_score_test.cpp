@@ -1,11 +1,13 @@
 // The best scores kept between runs: read back as written, a damaged or unreachable file never
-// trusted nor fatal, and a write killed at any moment leaves the old file or the new one.
+// trusted nor fatal, and a write killed at any moment leaves the old file or the new one. Built
+// for Windows too and run under Wine, where the file calls and the player's folder differ.
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <chrono>
@@ -25,7 +27,7 @@ class BestScoreFiles : public testing::Test {
 protected:
     void SetUp() override
     {
-        folder = fs::temp_directory_path() / ("ryke-best-" + std::to_string(getpid()));
+        folder = fs::temp_directory_path() / ("ryke-best-" + std::to_string(std::random_device{}()));
         fs::remove_all(folder);
         fs::create_directories(folder);
         file = folder / bestScoreFile;
@@ -36,7 +38,7 @@ protected:
         fs::remove_all(folder);
     }
     void put(const std::string& text) { std::ofstream(file) << text; }
-    BestScores read(std::string& problem) { return readBestScores(file, problem); }
+    BestScores read(std::string& problem) { return readBestScores(file.string(), problem); }
 
     fs::path folder, file;
 };
@@ -48,15 +50,22 @@ TEST_F(BestScoreFiles, ScoresAreReadBackAsWrittenAndAMissingFileHoldsNone)
     EXPECT_EQ("", problem) << "no file yet is no problem";
 
     const BestScores scores{{100, {37, "2026-12-07"}}, {50, {200, "2027-01-31"}}, {70, {1, "2026-11-30"}}};
-    ASSERT_TRUE(writeBestScores(folder / "deeper" / "still", scores, problem)) << problem;
-    const BestScores back = readBestScores(folder / "deeper" / "still" / bestScoreFile, problem);
+    ASSERT_TRUE(writeBestScores((folder / "deeper" / "still").string(), scores, problem)) << problem;
+    const BestScores back = readBestScores((folder / "deeper" / "still" / bestScoreFile).string(), problem);
     EXPECT_EQ("", problem);
     ASSERT_EQ(3u, back.size());
     EXPECT_EQ(37, back.at(100).kills);
     EXPECT_EQ("2026-12-07", back.at(100).date);
     EXPECT_EQ(200, back.at(50).kills);
     EXPECT_EQ(1, back.at(70).kills);
-    EXPECT_EQ(fs::perms::owner_all, fs::status(folder / "deeper").permissions() & fs::perms::all) << "the folder is the player's own";
+
+    ASSERT_TRUE(writeBestScores((folder / "deeper" / "still").string(), {{90, {12, "2026-12-08"}}}, problem)) << problem;
+    const BestScores again = readBestScores((folder / "deeper" / "still" / bestScoreFile).string(), problem);
+    EXPECT_EQ("", problem);
+    ASSERT_EQ(1u, again.size()) << "a second write replaces the first whole";
+    EXPECT_EQ(12, again.at(90).kills);
+    EXPECT_EQ(1, std::distance(fs::directory_iterator(folder / "deeper" / "still"), fs::directory_iterator{}))
+        << "no temporary file is left";
 }
 
 TEST_F(BestScoreFiles, ADamagedFileGivesNoScoreAndSaysWhy)
@@ -102,10 +111,57 @@ TEST_F(BestScoreFiles, AFolderWhereTheFileShouldBeIsNeitherReadNorWrittenOver)
     std::string problem;
     EXPECT_TRUE(read(problem).empty());
     EXPECT_NE("", problem);
-    EXPECT_FALSE(writeBestScores(folder, {{100, {5, "2026-12-07"}}}, problem));
+    EXPECT_FALSE(writeBestScores(folder.string(), {{100, {5, "2026-12-07"}}}, problem));
     EXPECT_NE(std::string::npos, problem.find("cannot be written")) << problem;
     EXPECT_TRUE(fs::is_directory(file));
     EXPECT_EQ(1, std::distance(fs::directory_iterator(folder), fs::directory_iterator{})) << "no temporary file is left";
+}
+
+TEST_F(BestScoreFiles, AFolderThatCannotBeMadeIsReported)
+{
+    put("a file where a folder should be");
+    std::string problem;
+    EXPECT_FALSE(writeBestScores((folder / bestScoreFile / "ryke").string(), {{100, {5, "2026-12-07"}}}, problem));
+    EXPECT_NE(std::string::npos, problem.find(file.string())) << problem;
+}
+
+#ifdef _WIN32
+
+TEST(BestScoreFolder, InTheRoamingApplicationData)
+{
+    const char* saved = std::getenv("APPDATA");
+    const std::string kept = saved ? saved : "";
+    struct Case {
+        const char* appData;  // nullptr: not set
+        const char* folder;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"C:\\Users\\p\\AppData\\Roaming", "C:\\Users\\p\\AppData\\Roaming/ryke"},
+        {"d:/roaming",                      "d:/roaming/ryke"},
+        {"\\\\server\\p",                   "\\\\server\\p/ryke"},
+        {"Roaming",                         ""},
+        {"C:Roaming",                       ""},
+        {"\\Roaming",                       ""},
+        {nullptr,                           ""},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        // An empty value takes the variable away.
+        _putenv_s("APPDATA", c.appData ? c.appData : "");
+        EXPECT_EQ(c.folder, bestScoreFolder()) << (c.appData ? c.appData : "(not set)");
+    }
+    _putenv_s("APPDATA", kept.c_str());
+}
+
+#else
+
+TEST_F(BestScoreFiles, TheFolderIsThePlayersOwn)
+{
+    std::string problem;
+    ASSERT_TRUE(writeBestScores((folder / "deeper" / "still").string(), {{100, {5, "2026-12-07"}}}, problem)) << problem;
+    EXPECT_EQ(fs::perms::owner_all, fs::status(folder / "deeper").permissions() & fs::perms::all);
+    EXPECT_EQ(fs::perms::owner_all, fs::status(folder / "deeper" / "still").permissions() & fs::perms::all);
 }
 
 TEST_F(BestScoreFiles, AnUnreadableFileOrAnUnwritableFolderIsReportedNotFatal)
@@ -118,16 +174,8 @@ TEST_F(BestScoreFiles, AnUnreadableFileOrAnUnwritableFolderIsReportedNotFatal)
     EXPECT_TRUE(read(problem).empty());
     EXPECT_NE(std::string::npos, problem.find("cannot be read"));
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(writeBestScores(folder, {{100, {5, "2026-12-07"}}}, problem));
+    EXPECT_FALSE(writeBestScores(folder.string(), {{100, {5, "2026-12-07"}}}, problem));
     EXPECT_NE(std::string::npos, problem.find("cannot write"));
-}
-
-TEST_F(BestScoreFiles, AFolderThatCannotBeMadeIsReported)
-{
-    put("a file where a folder should be");
-    std::string problem;
-    EXPECT_FALSE(writeBestScores(folder / bestScoreFile / "ryke", {{100, {5, "2026-12-07"}}}, problem));
-    EXPECT_NE(std::string::npos, problem.find(file.string())) << problem;
 }
 
 TEST(BestScoreFolder, FromTheDataHomeOrTheHomeFolder)
@@ -171,7 +219,7 @@ TEST_F(BestScoreFiles, AWriteKilledAtAnyMomentLeavesTheOldFileOrTheNewOne)
                 BestScores scores;
                 for (const int speed : {100, 90, 80, 70, 60, 50})
                     scores[speed] = {kills, "2026-12-07"};
-                if (!writeBestScores(folder, scores, problem) || write(saved[1], "s", 1) != 1)
+                if (!writeBestScores(folder.string(), scores, problem) || write(saved[1], "s", 1) != 1)
                     _exit(3);
             }
         }
@@ -201,5 +249,7 @@ TEST_F(BestScoreFiles, AWriteKilledAtAnyMomentLeavesTheOldFileOrTheNewOne)
         }
     }
 }
+
+#endif
 
 } // namespace

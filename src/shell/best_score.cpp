@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fstream>
@@ -56,14 +55,8 @@ void tell(const std::string& what)
 
 std::string bestScoreFolder()
 {
-    // XDG's base directory rules ignore a relative XDG_DATA_HOME.
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data && data[0] == '/')
-        return std::string(data) + "/ryke";
-    const char* home = std::getenv("HOME");
-    if (home && home[0] == '/')
-        return std::string(home) + "/.local/share/ryke";
-    return "";
+    const std::string data = playerDataFolder();
+    return data.empty() ? "" : data + "/ryke";
 }
 
 BestScores readBestScores(const std::string& path, std::string& problem)
@@ -127,7 +120,7 @@ void loadBestScores()
 {
     const std::string folder = bestScoreFolder();
     if (folder.empty()) {
-        tell("no home folder (neither XDG_DATA_HOME nor HOME is set)");
+        tell(std::string("no home folder (") + noPlayerDataFolder + ")");
         return;
     }
     std::string problem;
@@ -149,7 +142,7 @@ bool recordBout(int speedPercent, int kills)
     known[speedPercent] = {kills, localDate()};
     const std::string folder = bestScoreFolder();
     if (folder.empty()) {
-        tell("no home folder (neither XDG_DATA_HOME nor HOME is set)");
+        tell(std::string("no home folder (") + noPlayerDataFolder + ")");
         return true;
     }
     std::string problem;

@@ -1,7 +1,8 @@
 #pragma once
 // The best kill count at each assist speed, kept between runs in $XDG_DATA_HOME/ryke/ (by
-// default ~/.local/share/ryke/). A file that cannot be read, written or trusted never stops the
-// game: it says so in one line on stderr and play goes on without it.
+// default ~/.local/share/ryke/; on Windows %APPDATA%\ryke\). A file that cannot be read,
+// written or trusted never stops the game: it says so in one line on stderr and play goes on
+// without it.
 
 #include <map>
 #include <string>
@@ -14,7 +15,7 @@ struct BestScore {
 // Best scores by assist speed.
 using BestScores = std::map<int, BestScore>;
 
-// The folder the scores are kept in, from XDG_DATA_HOME or HOME; empty with neither.
+// The folder the scores are kept in, inside the player's data folder; empty without one.
 std::string bestScoreFolder();
 
 // The scores a file holds. A missing file holds none and is no problem; otherwise, when the

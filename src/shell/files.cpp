@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 
@@ -25,6 +26,20 @@ bool writeAll(int fd, const std::string& text)
 }
 
 } // namespace
+
+const char noPlayerDataFolder[] = "neither XDG_DATA_HOME nor HOME is set";
+
+std::string playerDataFolder()
+{
+    // XDG's base directory rules ignore a relative XDG_DATA_HOME.
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && data[0] == '/')
+        return data;
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/')
+        return std::string(home) + "/.local/share";
+    return "";
+}
 
 std::tm localTime(std::time_t when)
 {

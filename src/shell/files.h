@@ -4,6 +4,12 @@
 #include <ctime>
 #include <string>
 
+// The folder where programs keep this player's data: $XDG_DATA_HOME, else ~/.local/share, on
+// Linux; %APPDATA% on Windows. Empty when the environment names none, or only a relative path.
+std::string playerDataFolder();
+// Why playerDataFolder found none, in words for the player.
+extern const char noPlayerDataFolder[];
+
 // The calendar time in the player's time zone, by each system's thread-safe call.
 std::tm localTime(std::time_t when);
 
