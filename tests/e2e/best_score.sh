@@ -8,13 +8,6 @@ source "$(dirname "$0")/lib.sh"
 # The two lines the title adds: the speed under the figures' feet, the best under ENTER.
 speed_line=1024x16+0+626 best_line=1024x16+0+726
 
-# region_diff A B GEOMETRY: how many pixels of that part of A and B differ.
-region_diff() {
-    convert "$1" -crop "$3" +repage "$WORK/a.png"
-    convert "$2" -crop "$3" +repage "$WORK/b.png"
-    compare -metric AE "$WORK/a.png" "$WORK/b.png" null: 2>&1 | awk '{ printf "%d\n", $1 }'
-}
-
 # title_shot NAME [PREFIX...]: starts the game, keeps its title as NAME.png, and quits with ESC.
 title_shot() {
     local name=$1

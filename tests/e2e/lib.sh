@@ -163,6 +163,13 @@ pixel() {
     convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
 }
 
+# region_diff A B GEOMETRY: how many pixels of that part of A and B differ.
+region_diff() {
+    convert "$1" -crop "$3" +repage "$WORK/a.png"
+    convert "$2" -crop "$3" +repage "$WORK/b.png"
+    compare -metric AE "$WORK/a.png" "$WORK/b.png" null: 2>&1 | awk '{ printf "%d\n", $1 }'
+}
+
 # differing_pixels A B: how many pixels of A's top-left corner the size of B differ from B by
 # more than 5% (the title is copied as is; the fuzz only absorbs colour-depth rounding).
 differing_pixels() {
