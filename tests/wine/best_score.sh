@@ -28,6 +28,6 @@ title_shot none
 mkdir -p "${scores%/*}"
 printf 'ryke best scores\n100 42 2026-11-05\nend\n' >"$scores"
 title_shot kept
-(($(region_diff "$WORK/kept.png" "$WORK/none.png" "$best_line") > 50)) || fail "the best kept in %APPDATA%\\ryke does not show"
+(($(region_diff "$WORK/kept.png" "$WORK/none.png" "$best_line") > 50)) || fail "the best kept in %APPDATA%/ryke does not show"
 rm -rf "${scores%/*}"
-echo "PASS: a best score kept in %APPDATA%\\ryke\\best-scores shows on the title"
+echo "PASS: a best score kept in %APPDATA%/ryke/best-scores shows on the title"
