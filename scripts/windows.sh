@@ -157,8 +157,11 @@ fi
 
 step "the game and the bout runner"
 GAME=$OUT/game
-# --fresh: a cached compiler outlives a change of the toolchain file otherwise.
-cmake --fresh -S . -B "$GAME" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
+# A tree configured with another toolchain file would keep its cached compilers: it starts anew.
+toolchain_key=$(sha256sum "$TOOLCHAIN" | cut -c1-16)
+[[ $(cat "$GAME/toolchain.key" 2>/dev/null) == "$toolchain_key" ]] || rm -rf "$GAME"
+mkdir -p "$GAME" && echo "$toolchain_key" >"$GAME/toolchain.key"
+cmake -S . -B "$GAME" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
     -DRYKE_ALLEGRO_PREFIX="$ALLEGRO" -DRYKE_WINE_TESTS=$((TEST ? 1 : 0)) \
     -DRYKE_NATIVE_REPLAY="$NATIVE/ryke_replay" >"$OUT/game-configure.log" 2>&1 ||
     { cat "$OUT/game-configure.log" >&2; exit 1; }
