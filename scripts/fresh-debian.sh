@@ -108,10 +108,12 @@ EOF
     cp /etc/resolv.conf "$FRESH/base/etc/resolv.conf"
 }
 
-# readme_commands SECTION: the lines of the first sh block in the README's section of that title.
+# readme_commands SECTION: sets COMMANDS to the lines of the first sh block in the README's
+# section of that title; a section without any stops the check.
 readme_commands() {
-    awk -v title="## $1" '$0 == title { section = 1 } section && /^```sh/ { block = 1; next }
-         block && /^```/ { exit } block' "$REPO/README.md" | sed -E 's/[[:space:]]*#.*//; /^[[:space:]]*$/d'
+    mapfile -t COMMANDS < <(awk -v title="## $1" '$0 == title { section = 1 } section && /^```sh/ { block = 1; next }
+         block && /^```/ { exit } block' "$REPO/README.md" | sed -E 's/[[:space:]]*#.*//; /^[[:space:]]*$/d')
+    ((${#COMMANDS[@]})) || { echo "fresh-debian: no commands in the README's \"$1\"" >&2; exit 1; }
 }
 
 # The repo as a new user gets it: a clone of its commits, made in the chroot with its own git.
@@ -159,8 +161,7 @@ need_display
 step "debootstrap (minbase)" bootstrap
 new_root user
 step "apt-get install git; git clone" clone "$FRESH/user"
-mapfile -t COMMANDS < <(readme_commands "Play and test")
-((${#COMMANDS[@]})) || { echo "fresh-debian: no commands in the README's \"Play and test\"" >&2; exit 1; }
+readme_commands "Play and test"
 for command in "${COMMANDS[@]}"; do
     case $command in
         ./play.sh) step "$command" play_in_root "$FRESH/user" "cd /root/ryke && exec $command" ;;
@@ -178,8 +179,7 @@ for command in "${COMMANDS[@]}"; do
 done
 
 # Then the Windows release, made and tested under Wine in the same chroot.
-mapfile -t COMMANDS < <(readme_commands Windows)
-((${#COMMANDS[@]})) || { echo "fresh-debian: no commands in the README's \"Windows\"" >&2; exit 1; }
+readme_commands Windows
 for command in "${COMMANDS[@]}"; do
     step "$command" run_in_repo "$FRESH/user" "$command"
 done

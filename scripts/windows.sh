@@ -165,8 +165,9 @@ cmake -S . -B "$GAME" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Rel
     -DRYKE_ALLEGRO_PREFIX="$ALLEGRO" -DRYKE_WINE_TESTS=$((TEST ? 1 : 0)) \
     -DRYKE_NATIVE_REPLAY="$NATIVE/ryke_replay" >"$OUT/game-configure.log" 2>&1 ||
     { cat "$OUT/game-configure.log" >&2; exit 1; }
-nice -n 10 cmake --build "$GAME" -j"$JOBS" --target ryke ryke_replay_cli
-((TEST)) && nice -n 10 cmake --build "$GAME" -j"$JOBS" --target ryke_unit_tests
+TARGETS=(ryke ryke_replay_cli)
+((TEST)) && TARGETS+=(ryke_unit_tests)
+nice -n 10 cmake --build "$GAME" -j"$JOBS" --target "${TARGETS[@]}"
 only_system_dlls "$GAME/ryke.exe"
 only_system_dlls "$GAME/ryke_replay.exe"
 

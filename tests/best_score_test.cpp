@@ -50,8 +50,9 @@ TEST_F(BestScoreFiles, ScoresAreReadBackAsWrittenAndAMissingFileHoldsNone)
     EXPECT_EQ("", problem) << "no file yet is no problem";
 
     const BestScores scores{{100, {37, "2026-12-07"}}, {50, {200, "2027-01-31"}}, {70, {1, "2026-11-30"}}};
-    ASSERT_TRUE(writeBestScores((folder / "deeper" / "still").string(), scores, problem)) << problem;
-    const BestScores back = readBestScores((folder / "deeper" / "still" / bestScoreFile).string(), problem);
+    const fs::path deeper = folder / "deeper" / "still";
+    ASSERT_TRUE(writeBestScores(deeper.string(), scores, problem)) << problem;
+    const BestScores back = readBestScores((deeper / bestScoreFile).string(), problem);
     EXPECT_EQ("", problem);
     ASSERT_EQ(3u, back.size());
     EXPECT_EQ(37, back.at(100).kills);
@@ -59,13 +60,12 @@ TEST_F(BestScoreFiles, ScoresAreReadBackAsWrittenAndAMissingFileHoldsNone)
     EXPECT_EQ(200, back.at(50).kills);
     EXPECT_EQ(1, back.at(70).kills);
 
-    ASSERT_TRUE(writeBestScores((folder / "deeper" / "still").string(), {{90, {12, "2026-12-08"}}}, problem)) << problem;
-    const BestScores again = readBestScores((folder / "deeper" / "still" / bestScoreFile).string(), problem);
+    ASSERT_TRUE(writeBestScores(deeper.string(), {{90, {12, "2026-12-08"}}}, problem)) << problem;
+    const BestScores again = readBestScores((deeper / bestScoreFile).string(), problem);
     EXPECT_EQ("", problem);
     ASSERT_EQ(1u, again.size()) << "a second write replaces the first whole";
     EXPECT_EQ(12, again.at(90).kills);
-    EXPECT_EQ(1, std::distance(fs::directory_iterator(folder / "deeper" / "still"), fs::directory_iterator{}))
-        << "no temporary file is left";
+    EXPECT_EQ(1, std::distance(fs::directory_iterator(deeper), fs::directory_iterator{})) << "no temporary file is left";
 }
 
 TEST_F(BestScoreFiles, ADamagedFileGivesNoScoreAndSaysWhy)

@@ -51,6 +51,15 @@ void tell(const std::string& what)
         std::fprintf(stderr, "ryke: best scores: %s; playing on without them\n", what.c_str());
 }
 
+// The scores' folder; empty, once the player is told why, when there is none.
+std::string folderOrTell()
+{
+    const std::string folder = bestScoreFolder();
+    if (folder.empty())
+        tell(std::string("no home folder (") + noPlayerDataFolder + ")");
+    return folder;
+}
+
 } // namespace
 
 std::string bestScoreFolder()
@@ -118,11 +127,9 @@ bool writeBestScores(const std::string& folder, const BestScores& scores, std::s
 
 void loadBestScores()
 {
-    const std::string folder = bestScoreFolder();
-    if (folder.empty()) {
-        tell(std::string("no home folder (") + noPlayerDataFolder + ")");
+    const std::string folder = folderOrTell();
+    if (folder.empty())
         return;
-    }
     std::string problem;
     known = readBestScores(folder + "/" + bestScoreFile, problem);
     if (!problem.empty())
@@ -140,11 +147,9 @@ bool recordBout(int speedPercent, int kills)
     if (kills <= bestScoreAt(speedPercent).kills)
         return false;
     known[speedPercent] = {kills, localDate()};
-    const std::string folder = bestScoreFolder();
-    if (folder.empty()) {
-        tell(std::string("no home folder (") + noPlayerDataFolder + ")");
+    const std::string folder = folderOrTell();
+    if (folder.empty())
         return true;
-    }
     std::string problem;
     BestScores onDisk = readBestScores(folder + "/" + bestScoreFile, problem);
     for (const auto& [speed, best] : onDisk)

@@ -5,9 +5,6 @@
 # file or no home folder costs one line on stderr and nothing else.
 source "$(dirname "$0")/lib.sh"
 
-# The two lines the title adds: the speed under the figures' feet, the best under ENTER.
-speed_line=1024x16+0+626 best_line=1024x16+0+726
-
 # title_shot NAME [PREFIX...]: starts the game, keeps its title as NAME.png, and quits with ESC.
 title_shot() {
     local name=$1
@@ -33,15 +30,15 @@ mkdir -p "${scores%/*}"
 printf 'ryke best scores\n100 42 2026-11-05\n70 9 2026-11-06\nend\n' >"$scores"
 title_shot kept
 quit_title
-(($(region_diff "$WORK/kept.png" "$WORK/none.png" "$best_line") > 50)) || fail "the kept best does not show"
-(($(region_diff "$WORK/kept.png" "$WORK/none.png" "$speed_line") == 0)) || fail "the speed line changed"
+(($(region_diff "$WORK/kept.png" "$WORK/none.png" "$BEST_LINE") > 50)) || fail "the kept best does not show"
+(($(region_diff "$WORK/kept.png" "$WORK/none.png" "$SPEED_LINE") == 0)) || fail "the speed line changed"
 
 GAME_ARGS=(--speed 70)
 title_shot seventy
 quit_title
 GAME_ARGS=()
-(($(region_diff "$WORK/seventy.png" "$WORK/kept.png" "$speed_line") > 50)) || fail "--speed 70 does not show"
-(($(region_diff "$WORK/seventy.png" "$WORK/kept.png" "$best_line") > 20)) || fail "the best at 70% is the one at 100%"
+(($(region_diff "$WORK/seventy.png" "$WORK/kept.png" "$SPEED_LINE") > 50)) || fail "--speed 70 does not show"
+(($(region_diff "$WORK/seventy.png" "$WORK/kept.png" "$BEST_LINE") > 20)) || fail "the best at 70% is the one at 100%"
 
 # Two steps slower and one faster with the arrows: 90%, then 80%, back to 90%, and not 70%.
 title_shot arrows
@@ -49,20 +46,20 @@ for k in Left Left Right; do hold_key "$win" "$k"; sleep 0.2; done
 screenshot "$win" "$WORK/arrows-after.png"
 keep_shot "$WORK/arrows-after.png" title-arrows.png
 quit_title
-(($(region_diff "$WORK/arrows-after.png" "$WORK/none.png" "$speed_line") > 50)) || fail "the arrows did not change the speed"
-(($(region_diff "$WORK/arrows-after.png" "$WORK/seventy.png" "$speed_line") > 5)) || fail "the arrows went to 70%"
+(($(region_diff "$WORK/arrows-after.png" "$WORK/none.png" "$SPEED_LINE") > 50)) || fail "the arrows did not change the speed"
+(($(region_diff "$WORK/arrows-after.png" "$WORK/seventy.png" "$SPEED_LINE") > 5)) || fail "the arrows went to 70%"
 GAME_ARGS=(--speed 90)
 title_shot ninety
 quit_title
 GAME_ARGS=()
-(($(region_diff "$WORK/arrows-after.png" "$WORK/ninety.png" "$speed_line") == 0)) || fail "the arrows did not end at 90%"
+(($(region_diff "$WORK/arrows-after.png" "$WORK/ninety.png" "$SPEED_LINE") == 0)) || fail "the arrows did not end at 90%"
 
 printf 'ryke best scores\n100 4' >"$scores"
 title_shot damaged
 quit_title
 grep -q "best scores: .*damaged" "$WORK/game.err" || fail "a damaged file was not reported"
 (($(grep -c "^ryke: " "$WORK/game.err") == 1)) || fail "not one line for the damaged file"
-(($(region_diff "$WORK/damaged.png" "$WORK/none.png" "$best_line") == 0)) || fail "a score from a damaged file shows"
+(($(region_diff "$WORK/damaged.png" "$WORK/none.png" "$BEST_LINE") == 0)) || fail "a score from a damaged file shows"
 
 title_shot homeless env -u HOME -u XDG_DATA_HOME
 quit_title

@@ -163,6 +163,10 @@ pixel() {
     convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
 }
 
+# The two lines the title adds: the speed under the figures' feet, the best under ENTER.
+# shellcheck disable=SC2034  # for the tests that compare them
+SPEED_LINE=1024x16+0+626 BEST_LINE=1024x16+0+726
+
 # region_diff A B GEOMETRY: how many pixels of that part of A and B differ.
 region_diff() {
     convert "$1" -crop "$3" +repage "$WORK/a.png"

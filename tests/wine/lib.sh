@@ -140,3 +140,10 @@ gone_after() {
     done
     return 1
 }
+
+# escape_ends DESKTOP: ESC ends the game, with status 0.
+escape_ends() {
+    gone_after Escape "$1" 20 || fail "ESC did not end the game"
+    wait_exit 5
+    expect_status 0
+}

@@ -185,12 +185,18 @@ void drawSpriteHFlip(BITMAP* bmp, BITMAP* sprite, int x, int y)
         library->draw_sprite_h_flip(bmp, sprite, x, y);
 }
 
+// Notes a filled or outlined rectangle, given by its corners, as the call of that name.
+void noteRectangle(const char* call, BITMAP* bmp, int& x1, int& y1, int& x2, int& y2, int& color)
+{
+    if (depth != 0)
+        return;
+    applySlip(call, {&x1, &y1, &x2, &y2, &color});
+    drawCalls.push_back({call, bmp, nullptr, x1, y1, x2 - x1 + 1, y2 - y1 + 1, 0, 0, color});
+}
+
 void rectFill(BITMAP* bmp, int x1, int y1, int x2, int y2, int color)
 {
-    if (depth == 0) {
-        applySlip("rectfill", {&x1, &y1, &x2, &y2, &color});
-        drawCalls.push_back({"rectfill", bmp, nullptr, x1, y1, x2 - x1 + 1, y2 - y1 + 1, 0, 0, color});
-    }
+    noteRectangle("rectfill", bmp, x1, y1, x2, y2, color);
     const Recording recording;
     if (drawingEnabled)
         library->rectfill(bmp, x1, y1, x2, y2, color);
@@ -198,10 +204,7 @@ void rectFill(BITMAP* bmp, int x1, int y1, int x2, int y2, int color)
 
 void rectOutline(BITMAP* bmp, int x1, int y1, int x2, int y2, int color)
 {
-    if (depth == 0) {
-        applySlip("rect", {&x1, &y1, &x2, &y2, &color});
-        drawCalls.push_back({"rect", bmp, nullptr, x1, y1, x2 - x1 + 1, y2 - y1 + 1, 0, 0, color});
-    }
+    noteRectangle("rect", bmp, x1, y1, x2, y2, color);
     const Recording recording;
     if (drawingEnabled)
         library->rect(bmp, x1, y1, x2, y2, color);
