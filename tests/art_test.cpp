@@ -13,7 +13,7 @@
 #include "assetgen/level.h"
 #include "assetgen/sounds.h"
 #include "shell/assets.h"
-#include "shell/cue.h"
+#include "sound/cue.h"
 #include "support/headless.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "shell/assetcheck.h"
+#include "assetfiles/assetcheck.h"
 #include "shell/assets.h"
 
 namespace {

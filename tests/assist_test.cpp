@@ -9,7 +9,7 @@
 #include "screen/frame.h"
 #include "shell/assets.h"
 #include "shell/game.h"
-#include "shell/pause.h"
+#include "pause/pause.h"
 #include "shell/quit.h"
 #include "shell/timer.h"
 #include "shell/title.h"

@@ -17,7 +17,7 @@
 #include <random>
 #include <thread>
 
-#include "shell/best_score.h"
+#include "stores/best_score.h"
 
 namespace {
 

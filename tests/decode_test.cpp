@@ -5,9 +5,9 @@
 
 #include <cstring>
 
-#include "shell/assetcheck.h"
+#include "assetfiles/assetcheck.h"
 #include "shell/assets.h"
-#include "shell/decode.h"
+#include "assetfiles/decode.h"
 #include "support/headless.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "shell/options.h"
+#include "commandline/options.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "screen/paint.h"
 #include "shell/assets.h"
-#include "shell/cue.h"
+#include "sound/cue.h"
 #include "shell/timer.h"
 
 // The hero's stand picture fixes the stand origin across and down alike: its width serves for both.

@@ -8,7 +8,7 @@
 
 #include "fighters/character.h"
 #include "fighters/parry.h"
-#include "shell/cue.h"
+#include "sound/cue.h"
 
 // Where a place is measured from.
 enum class From {

@@ -1,6 +1,6 @@
 #include "fighters/character.h"
 
-#include "shell/cue.h"
+#include "sound/cue.h"
 #include "shell/timer.h"
 
 void character::stamp() { stateTime = hundredthsNow(); }

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "fighters/player.h"
-#include "shell/cue.h"
+#include "sound/cue.h"
 #include "shell/timer.h"
 
 // clang-format off

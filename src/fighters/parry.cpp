@@ -2,7 +2,7 @@
 
 #include "encounter/lines.h"
 #include "fighters/player.h"
-#include "shell/cue.h"
+#include "sound/cue.h"
 
 void checkForParry(std::string attack)
 {

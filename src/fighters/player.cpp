@@ -1,7 +1,7 @@
 #include "fighters/player.h"
 
 #include "encounter/lines.h"
-#include "shell/cue.h"
+#include "sound/cue.h"
 
 player::player()
 {

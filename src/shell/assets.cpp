@@ -1,7 +1,7 @@
 #include "shell/assets.h"
 
-#include "shell/assetcheck.h"
-#include "shell/decode.h"
+#include "assetfiles/assetcheck.h"
+#include "assetfiles/decode.h"
 
 SAMPLE *prepareToDie, *bg_beat, *evadeFX, *gruntFX, *gunCockFX, *gunShotFX, *gunShot_2FX,
     *swordClashFX, *rykeDeathFX, *carnageShotFX, *enemyDeathFX, *enemyDeath_2FX;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/decode.h"
+#include "assetfiles/decode.h"
 
 struct SampleAsset {
     SAMPLE** handle;

@@ -1,12 +1,12 @@
 #include <allegro.h>
 
-#include "shell/display.h"
+#include "platform/display.h"
 #include "shell/game.h"
-#include "shell/options.h"
+#include "commandline/options.h"
 #include "shell/quit.h"
-#include "shell/signals.h"
+#include "platform/signals.h"
 #include "shell/startup.h"
-#include "shell/streams.h"
+#include "platform/streams.h"
 
 int main(int argc, char** argv)
 {

@@ -2,7 +2,7 @@
 
 #include <allegro.h>
 
-#include "shell/signals.h"
+#include "platform/signals.h"
 
 int gameOn = 1;
 int gameLoop = 1;

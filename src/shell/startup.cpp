@@ -8,9 +8,9 @@
 #include <string>
 
 #include "shell/assets.h"
-#include "shell/display.h"
+#include "platform/display.h"
 #include "shell/quit.h"
-#include "shell/signals.h"
+#include "platform/signals.h"
 #include "shell/timer.h"
 
 static void onCloseButton() { closeRequested.store(true); }

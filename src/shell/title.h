@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/best_score.h"
+#include "stores/best_score.h"
 
 // The speed steps away from speed along the assist speeds (negative: slower), held at the ends.
 int speedAfter(int speed, int steps);

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/assetcheck.h"
-#include "shell/decode.h"
+#include "assetfiles/assetcheck.h"
+#include "assetfiles/decode.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "shell/assets.h"
-#include "shell/cue.h"
+#include "sound/cue.h"
 #include "synth.h"
 
 using namespace synth;

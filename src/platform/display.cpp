@@ -1,4 +1,4 @@
-#include "shell/display.h"
+#include "platform/display.h"
 
 #include <allegro.h>
 // The library's X state (its connection and its shared-memory image), exported for programs.

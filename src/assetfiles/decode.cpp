@@ -1,4 +1,4 @@
-#include "shell/decode.h"
+#include "assetfiles/decode.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 // The player's data folder is %APPDATA%. Windows has neither mkstemp nor a rename that replaces:
 // a temporary file made exclusively, committed to the disk, then moved over the old one with
 // MoveFileEx.
-#include "shell/files.h"
+#include "platform/files.h"
 
 #include <windows.h>
 

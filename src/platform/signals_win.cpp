@@ -1,7 +1,7 @@
 // Windows sends a console program no signals but console events, each on a thread of its own:
 // Ctrl-C, Ctrl-Break and the console window closing end the game the way the close button
 // does, and the exit status names the signal each stands for, as on Linux.
-#include "shell/signals.h"
+#include "platform/signals.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // The Windows display is the desktop itself, which outlives the game, and the library draws
 // there without shared memory to leave behind: nothing to watch.
-#include "shell/display.h"
+#include "platform/display.h"
 
 void watchForLostDisplay() {}
 void releaseScreenMemoryAtExit() {}

@@ -1,4 +1,4 @@
-#include "shell/pause.h"
+#include "pause/pause.h"
 
 #include <allegro.h>
 

@@ -1,4 +1,4 @@
-#include "shell/streams.h"
+#include "platform/streams.h"
 
 #include <fcntl.h>
 #include <signal.h>

@@ -1,4 +1,4 @@
-#include "shell/signals.h"
+#include "platform/signals.h"
 
 #include <pthread.h>
 #include <signal.h>

@@ -1,4 +1,4 @@
-#include "shell/options.h"
+#include "commandline/options.h"
 
 #include <cstdio>
 #include <cstdlib>

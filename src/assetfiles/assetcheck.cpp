@@ -1,4 +1,4 @@
-#include "shell/assetcheck.h"
+#include "assetfiles/assetcheck.h"
 
 #include <sys/stat.h>
 

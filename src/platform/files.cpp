@@ -1,4 +1,4 @@
-#include "shell/files.h"
+#include "platform/files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "shell/best_score.h"
+#include "stores/best_score.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -8,7 +8,7 @@
 #include <set>
 #include <sstream>
 
-#include "shell/files.h"
+#include "platform/files.h"
 #include "shell/timer.h"
 
 const char bestScoreFile[] = "best-scores";

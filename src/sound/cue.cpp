@@ -1,4 +1,4 @@
-#include "shell/cue.h"
+#include "sound/cue.h"
 
 #include "shell/assets.h"
 
