@@ -9,6 +9,7 @@
 
 #include "choreography/choreography.h"
 #include "encounter/lines.h"
+#include "fighters/names.h"
 #include "fighters/player.h"
 #include "assetgen/level.h"
 #include "assetgen/sounds.h"
@@ -193,12 +194,12 @@ TEST_F(ArtInPlace, EveryStandingPoseOfTheHeroHasItsFeetOnTheGroundLine)
         int e;
     };
     // Each window of each move; the dead hero lies down and is not among them.
-    const Moment moments[] = {{"normal", 0},      {"high", 15},        {"high", 35},       {"high", 42},
-                              {"low", 15},        {"low", 35},         {"low", 42},        {"low", 45},
-                              {"highParry", 3},   {"highParry", 20},   {"highParry", 40},  {"lowParry", 3},
-                              {"lowParry", 20},   {"lowParry", 40},    {"evade", 15},      {"carnageShot", 20},
-                              {"carnageShot", 50}, {"carnageShot", 60}, {"highKick", 10},   {"highKick", 25},
-                              {"lowKick", 10},    {"lowKick", 25},     {"damaged", 5}};
+    const Moment moments[] = {{states::normal, 0},      {states::high, 15},        {states::high, 35},       {states::high, 42},
+                              {states::low, 15},        {states::low, 35},         {states::low, 42},        {states::low, 45},
+                              {states::highParry, 3},   {states::highParry, 20},   {states::highParry, 40},  {states::lowParry, 3},
+                              {states::lowParry, 20},   {states::lowParry, 40},    {states::evade, 15},      {states::carnageShot, 20},
+                              {states::carnageShot, 50}, {states::carnageShot, 60}, {states::highKick, 10},   {states::highKick, 25},
+                              {states::lowKick, 10},    {states::lowKick, 25},     {states::damaged, 5}};
     for (Side facing : {Side::Right, Side::Left})
         for (const Moment& m : moments) {
             const std::string what = std::string(facing == Side::Right ? "facing right, " : "facing left, ") +
@@ -210,9 +211,9 @@ TEST_F(ArtInPlace, EveryStandingPoseOfTheHeroHasItsFeetOnTheGroundLine)
 TEST_F(ArtInPlace, EveryStandingPoseOfBothEnemyKindsHasItsFeetOnTheGroundLine)
 {
     for (const Foe& foe : foes) {
-        ryke.setAttackState("evade");  // out of reach: the blows change nothing
-        std::vector<std::pair<const char*, int>> moments = {{"normal", 0}, {"evade", 15}, {"stunned", 10}};
-        for (const char* height : {"high", "low"})
+        ryke.setAttackState(states::evade);  // out of reach: the blows change nothing
+        std::vector<std::pair<const char*, int>> moments = {{states::normal, 0}, {states::evade, 15}, {states::stunned, 10}};
+        for (const char* height : {states::high, states::low})
             for (int e : {foe.timings.windUpEnds / 2, foe.timings.windUpEnds, foe.timings.bladeOutEnds, foe.timings.strikeEnds})
                 moments.push_back({height, e});
         for (const auto& m : moments)
@@ -226,11 +227,11 @@ TEST_F(ArtInPlace, ASwordLandsOnTheHeroOnlyWhenItsBlowFalls)
     for (const Foe& foe : foes) {
         if (foe.kind != Kind::Sword)
             continue;
-        const Placed stand = hero(foe.side, "normal", 0);
+        const Placed stand = hero(foe.side, states::normal, 0);
         const int middle = stand.medianColumnOf(heroJacket);
-        ryke.setAttackState("evade");
+        ryke.setAttackState(states::evade);
         const bool onRight = foe.side == Side::Right;
-        for (const char* height : {"high", "low"}) {
+        for (const char* height : {states::high, states::low}) {
             const std::string what = std::string(foe.name) + ", " + height;
             EXPECT_LE(reachInto(foeIn(foe, height, foe.timings.windUpEnds / 2), stand, onRight), -20)
                 << what << ": the wind-up comes within 20 px of him";
@@ -249,11 +250,11 @@ TEST_F(ArtInPlace, AShotStreaksTowardTheHeroFromTheEdgeOfThePictureNearestHim)
     for (const Foe& foe : foes) {
         if (foe.kind != Kind::Gun)
             continue;
-        const Placed stand = hero(foe.side, "normal", 0);
+        const Placed stand = hero(foe.side, states::normal, 0);
         const int headRow = stand.topRow();
         const int hipRow = stand.lowestRowOf(heroJacket);  // his jacket ends at the hip
-        ryke.setAttackState("evade");
-        for (const char* height : {"high", "low"}) {
+        ryke.setAttackState(states::evade);
+        for (const char* height : {states::high, states::low}) {
             const std::string what = std::string(foe.name) + ", " + height;
             const Placed cocking = foeIn(foe, height, foe.timings.windUpEnds / 2);
             const Placed landing = foeIn(foe, height, foe.timings.bladeOutEnds);
@@ -265,7 +266,7 @@ TEST_F(ArtInPlace, AShotStreaksTowardTheHeroFromTheEdgeOfThePictureNearestHim)
                     rows.push_back(y);
             ASSERT_FALSE(rows.empty()) << what << ": the shot stops short of the picture's edge";
             const int row = (rows.front() + rows.back()) / 2;
-            if (std::string(height) == "high") {
+            if (std::string(height) == states::high) {
                 EXPECT_GE(row, headRow) << what << ": the shot flies over his head";
                 EXPECT_LT(row, hipRow) << what << ": a high shot flies below his hip";
             } else {
@@ -286,11 +287,11 @@ TEST_F(ArtInPlace, TheHerosKicksReachTheEnemyBehindHim)
         for (const Foe& foe : foes) {
             if (foe.side == facing)
                 continue;  // a kick goes backwards
-            for (const char* kick : {"highKick", "lowKick"}) {
+            for (const char* kick : {states::highKick, states::lowKick}) {
                 const std::string what = std::string(kick) + " at the " + foe.name;
-                put(foe, "normal");
+                put(foe, states::normal);
                 const Placed leg = hero(facing, kick, 25);
-                EXPECT_EQ("stunned", (foe.side == Side::Right ? currentEnemyRight : currentEnemyLeft)->attackState);
+                EXPECT_EQ(states::stunned, (foe.side == Side::Right ? currentEnemyRight : currentEnemyLeft)->attackState);
                 const Placed dazed = drawn(foe.timeline, 25);
                 EXPECT_GE(reachInto(leg, dazed, foe.side == Side::Left), 5) << what << ": the foot does not reach him";
             }

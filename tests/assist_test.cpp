@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "fighters/names.h"
 #include "fighters/player.h"
 #include "screen/frame.h"
 #include "shell/assets.h"
@@ -54,7 +55,7 @@ TEST_F(Pause, PStopsTheBoutAndTheClockUntilPressedAgain)
     release(KEY_P);
     press(KEY_D); // facing left, a high attack
     passAt(30);
-    EXPECT_EQ("normal", ryke.getAttackState()) << "no key acts while paused";
+    EXPECT_EQ(states::normal, ryke.getAttackState()) << "no key acts while paused";
     EXPECT_EQ(1, g_counter.load()) << "the pending tick waits for the bout to go on";
     HSecCounterUpdate();
     CounterUpdate();
@@ -70,7 +71,7 @@ TEST_F(Pause, PStopsTheBoutAndTheClockUntilPressedAgain)
     press(KEY_D);
     passAt(50);
     EXPECT_TRUE(fightersDrawn()) << "P held down toggles once";
-    EXPECT_EQ("high", ryke.getAttackState());
+    EXPECT_EQ(states::high, ryke.getAttackState());
 }
 
 TEST_F(Pause, LosingTheFocusPausesTheBoutAndItsReturnGoesOn)
@@ -159,7 +160,7 @@ TEST_F(Greeting, ABoutThatEndsAboveTheBestIsGreetedOnceItIsOver)
     killCount_L = 3;
     killCount_R = 4;
     EXPECT_EQ("", greetingFor(100, 2).large) << "not while the hero still fights";
-    ryke.setAttackState("dead");
+    ryke.setAttackState(states::dead);
     EXPECT_EQ("New best!", greetingFor(100, 6).large);
     EXPECT_NE(std::string::npos, greetingFor(70, 6).small.find("7 kills at 70%"));
     EXPECT_EQ("", greetingFor(100, 7).large) << "equal is not better";
@@ -172,7 +173,7 @@ TEST_F(Greeting, ABoutThatEndsAboveTheBestIsGreetedOnceItIsOver)
 
 TEST_F(Greeting, TheSignShowsOverTheFrameAndLeavesTheHudAlone)
 {
-    ryke.setAttackState("dead");
+    ryke.setAttackState(states::dead);
     killCount_L = 12;
     setNow(100);
     composeGreeted("greeting");

@@ -4,6 +4,7 @@
 
 #include "controls/input.h"
 #include "encounter/lines.h"
+#include "fighters/names.h"
 #include "fighters/player.h"
 #include "shell/game.h"
 #include "shell/assets.h"
@@ -37,10 +38,10 @@ TEST_F(Lines, ABoutStartsWithAlternatingKindsAndShrinkingDelays)
         const char* left;
         int delay;
     };
-    const Case cases[] = {{0, "standard_gun", "standard_sword", 150},  {1, "standard_sword", "standard_gun", 140},
-                          {2, "standard_gun", "standard_sword", 130},  {12, "standard_gun", "standard_sword", 30},
-                          {13, "standard_sword", "standard_gun", 20},  {14, "standard_gun", "standard_sword", 20},
-                          {99, "standard_sword", "standard_gun", 20}};
+    const Case cases[] = {{0, kinds::gun, kinds::sword, 150},  {1, kinds::sword, kinds::gun, 140},
+                          {2, kinds::gun, kinds::sword, 130},  {12, kinds::gun, kinds::sword, 30},
+                          {13, kinds::sword, kinds::gun, 20},  {14, kinds::gun, kinds::sword, 20},
+                          {99, kinds::sword, kinds::gun, 20}};
     for (const Case& c : cases) {
         EXPECT_EQ(c.right, enemies_R[c.index].enemyType) << c.index;
         EXPECT_EQ(c.left, enemies_L[c.index].enemyType) << c.index;
@@ -49,19 +50,19 @@ TEST_F(Lines, ABoutStartsWithAlternatingKindsAndShrinkingDelays)
     }
     EXPECT_EQ(std::vector<std::string>{}, lineInvariants()) << "set-up";
     for (const Side& s : sides) {
-        EXPECT_EQ("normal", (*s.current)->attackState);
-        EXPECT_EQ("waiting", (*s.onDeck)->attackState);
-        EXPECT_EQ("normal", s.line[2].attackState);
+        EXPECT_EQ(states::normal, (*s.current)->attackState);
+        EXPECT_EQ(states::waiting, (*s.onDeck)->attackState);
+        EXPECT_EQ(states::normal, s.line[2].attackState);
     }
-    EXPECT_EQ("left", ryke.facing);
+    EXPECT_EQ(facings::left, ryke.facing);
     EXPECT_EQ(currentEnemyLeft, currentEnemy);
     // The delay is what the engaged first enemy waits: it attacks at 151, not at 150.
     setNow(150);
     currentEnemyLeft->attackBehavior();
-    EXPECT_EQ("normal", currentEnemyLeft->attackState);
+    EXPECT_EQ(states::normal, currentEnemyLeft->attackState);
     setNow(151);
     currentEnemyLeft->attackBehavior();
-    EXPECT_NE("normal", currentEnemyLeft->attackState);
+    EXPECT_NE(states::normal, currentEnemyLeft->attackState);
 }
 
 TEST_F(Lines, EveryAdvanceOfBothLinesKeepsTheInvariants)
@@ -70,24 +71,24 @@ TEST_F(Lines, EveryAdvanceOfBothLinesKeepsTheInvariants)
         enemy* engaged = currentEnemy;
         for (int n = 1; n <= 100; ++n) {
             setNow(1000 + n);
-            (*s.current)->setAttackState("gone");
+            (*s.current)->setAttackState(states::gone);
             s.advance();
             const std::string when = "advance " + std::to_string(n);
             EXPECT_EQ(std::vector<std::string>{}, lineInvariants()) << when;
             EXPECT_EQ(engaged, currentEnemy) << "the advance leaves the engaged enemy alone";
             if (n == 1) {
-                EXPECT_EQ("moving", s.line[1].attackState);
+                EXPECT_EQ(states::moving, s.line[1].attackState);
                 EXPECT_EQ(1001, s.line[1].stateTime);
-                EXPECT_EQ("gone", s.line[2].attackState);
+                EXPECT_EQ(states::gone, s.line[2].attackState);
             }
             if (n <= 98) {
-                EXPECT_EQ("moving", (*s.current)->attackState) << when;
-                EXPECT_EQ("gone", (*s.onDeck)->attackState) << when;
+                EXPECT_EQ(states::moving, (*s.current)->attackState) << when;
+                EXPECT_EQ(states::gone, (*s.onDeck)->attackState) << when;
             }
         }
         EXPECT_EQ(100, *s.killCount);
         EXPECT_EQ(0, *s.enemiesLeft);
-        EXPECT_EQ("gone", s.line[99].attackState);
+        EXPECT_EQ(states::gone, s.line[99].attackState);
     }
 }
 
@@ -96,18 +97,18 @@ TEST_F(Lines, TheLastEnemyIsItsOwnOnDeckAndIsNotHidden)
     const Side& s = sides[0];
     for (int n = 1; n <= 98; ++n)
         s.advance();
-    s.line[99].setAttackState("waiting");
+    s.line[99].setAttackState(states::waiting);
     s.advance(); // the 99th
     EXPECT_EQ(99, killCount_R);
     EXPECT_EQ(1, enemiesLeft_R);
     EXPECT_EQ(&enemies_R[99], currentEnemyRight);
     EXPECT_EQ(&enemies_R[99], enemyOnDeck_R);
-    EXPECT_EQ("moving", enemies_R[99].attackState) << "nothing is set to gone";
+    EXPECT_EQ(states::moving, enemies_R[99].attackState) << "nothing is set to gone";
     s.advance(); // the 100th
     EXPECT_EQ(100, killCount_R);
     EXPECT_EQ(0, enemiesLeft_R);
     EXPECT_EQ(&enemies_R[99], currentEnemyRight);
-    EXPECT_EQ("moving", enemies_R[99].attackState) << "an exhausted line's advance touches nobody";
+    EXPECT_EQ(states::moving, enemies_R[99].attackState) << "an exhausted line's advance touches nobody";
 }
 
 TEST_F(Lines, ABoutAfterAFinishedBoutStartsAfresh)
@@ -116,7 +117,7 @@ TEST_F(Lines, ABoutAfterAFinishedBoutStartsAfresh)
         nextEnemyOnRight();
         nextEnemyOnLeft();
     }
-    enemies_R[31].slowDown("high");
+    enemies_R[31].slowDown(states::high);
     ryke.faceRight();
     ryke.life = -5;
     ryke.carnage = 7.0;
@@ -144,20 +145,20 @@ TEST_F(Lines, ABoutAfterAFinishedBoutStartsAfresh)
     EXPECT_DOUBLE_EQ(0.0, ryke.shots);
     EXPECT_DOUBLE_EQ(12.0, ryke.carnageMax) << "the cap keeps its value";
     EXPECT_EQ(0, ryke.attackCount);
-    EXPECT_EQ("normal", ryke.attackState);
+    EXPECT_EQ(states::normal, ryke.attackState);
     EXPECT_EQ(0, ryke.attackPhase);
     EXPECT_EQ(9000, ryke.stateTime);
-    EXPECT_EQ("left", ryke.facing);
+    EXPECT_EQ(facings::left, ryke.facing);
     EXPECT_EQ(&enemies_L[0], currentEnemy);
     EXPECT_TRUE(holding) << "the key latch outlives bouts";
     EXPECT_EQ(0, killCount_R + killCount_L);
     EXPECT_EQ(100, enemiesLeft_R);
     EXPECT_EQ(100, enemiesLeft_L);
     EXPECT_EQ(1, enemies_R[31].evadeLowOdds) << "every fighter is fresh";
-    EXPECT_EQ("normal", enemies_R[5].attackState);
+    EXPECT_EQ(states::normal, enemies_R[5].attackState);
     EXPECT_EQ(9000, enemies_R[5].stateTime) << "stamped when its pool fighter was built";
-    EXPECT_EQ("standard_gun", enemies_R[0].enemyType);
-    EXPECT_EQ("standard_sword", enemies_L[0].enemyType);
+    EXPECT_EQ(kinds::gun, enemies_R[0].enemyType);
+    EXPECT_EQ(kinds::sword, enemies_L[0].enemyType);
     EXPECT_EQ(std::vector<std::string>{}, lineInvariants()) << "second bout";
 }
 

@@ -1,6 +1,7 @@
 // Blades that meet in mid-swing: when they clash, who is slowed, and who strikes back.
 
 #include "encounter/lines.h"
+#include "fighters/names.h"
 #include "fighters/parry.h"
 #include "fighters/player.h"
 #include "shell/assets.h"
@@ -34,27 +35,27 @@ TEST_F(Parry, TheWorkedExampleClashesSlowsAndCounterAttacks)
     enemy& foe = swordAttackingHigh();
     setNow(1015);
     ryke.highAttack();
-    ASSERT_EQ("highParry", ryke.attackState);
+    ASSERT_EQ(states::highParry, ryke.attackState);
     ryke.attackPhase = 2; // from 7 hundredths on, as his timeline marks it
     foe.attackPhase = 1;
     setNow(1039);
-    checkForParry("high");
+    checkForParry(states::high);
     EXPECT_EQ(0, clashes()) << "the enemy is still winding up";
 
     foe.attackPhase = 2;
     setNow(1040);
-    checkForParry("high");
+    checkForParry(states::high);
     EXPECT_EQ(1, clashes());
-    EXPECT_EQ("normal", ryke.attackState);
+    EXPECT_EQ(states::normal, ryke.attackState);
     EXPECT_EQ(0, ryke.attackPhase);
     EXPECT_EQ(2, foe.evadeLowOdds);
     EXPECT_EQ(3, foe.parryLowOdds);
     EXPECT_DOUBLE_EQ(2.0, ryke.carnage);
-    EXPECT_TRUE(foe.attackState == "high" || foe.attackState == "low")
+    EXPECT_TRUE(foe.attackState == states::high || foe.attackState == states::low)
         << "a fresh sword fighter always strikes back after a high exchange";
     EXPECT_EQ(1040, foe.stateTime);
 
-    checkForParry("high");
+    checkForParry(states::high);
     EXPECT_EQ(1, clashes()) << "an exchange is settled once";
 }
 
@@ -64,11 +65,11 @@ TEST_F(Parry, CounterAttacksAreHighOneTimeInThree)
     for (int i = 0; i < 300; ++i) {
         enemy& foe = swordAttackingHigh();
         foe.attackPhase = 2;
-        ryke.attackState = "high";
+        ryke.attackState = states::high;
         ryke.attackPhase = 2;
-        checkForParry("high");
-        ASSERT_NE("normal", foe.attackState);
-        high += foe.attackState == "high";
+        checkForParry(states::high);
+        ASSERT_NE(states::normal, foe.attackState);
+        high += foe.attackState == states::high;
     }
     EXPECT_NEAR(100, high, 30);
 }
@@ -78,11 +79,11 @@ TEST_F(Parry, OnlyAnEnemyWhoseMoveCameFirstIsSlowed)
     for (int playerStamp : {1000, 990}) {
         enemy& foe = swordAttackingHigh();
         foe.attackPhase = 3;
-        ryke.attackState = "high";
+        ryke.attackState = states::high;
         ryke.stateTime = playerStamp;
         ryke.attackPhase = 2;
         ryke.carnage = 0.0;
-        checkForParry("high");
+        checkForParry(states::high);
         EXPECT_EQ(1, foe.evadeLowOdds) << playerStamp;
         EXPECT_DOUBLE_EQ(0.0, ryke.carnage);
         EXPECT_EQ(0, ryke.attackPhase) << "the exchange still took place";
@@ -102,15 +103,15 @@ TEST_F(Parry, NothingHappensUnlessBothBladesAreOutAtTheSameHeight)
     // clang-format off
     const Case cases[] = {
         //  player        ph  enemy   ph  called  clash
-        {"high",          2,  "low",  2,  "high", false},
-        {"high",          2,  "high", 2,  "high", true},
-        {"highParry",     2,  "high", 3,  "high", true},
-        {"lowParry",      2,  "high", 2,  "high", true},  // a parry's own height is not compared
-        {"high",          1,  "high", 2,  "high", false},
-        {"high",          3,  "high", 2,  "high", false},
-        {"high",          2,  "high", 1,  "high", false},
-        {"low",           2,  "low",  2,  "high", false},
-        {"evade",         2,  "high", 2,  "high", false},
+        {states::high,          2,  states::low,  2,  states::high, false},
+        {states::high,          2,  states::high, 2,  states::high, true},
+        {states::highParry,     2,  states::high, 3,  states::high, true},
+        {states::lowParry,      2,  states::high, 2,  states::high, true},  // a parry's own height is not compared
+        {states::high,          1,  states::high, 2,  states::high, false},
+        {states::high,          3,  states::high, 2,  states::high, false},
+        {states::high,          2,  states::high, 1,  states::high, false},
+        {states::low,           2,  states::low,  2,  states::high, false},
+        {states::evade,         2,  states::high, 2,  states::high, false},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -122,7 +123,7 @@ TEST_F(Parry, NothingHappensUnlessBothBladesAreOutAtTheSameHeight)
         clearLogs();
         checkForParry(c.attack);
         EXPECT_EQ(c.clash ? 1 : 0, clashes()) << c.playerState << " vs " << c.enemyState;
-        EXPECT_EQ(c.clash, ryke.attackState == "normal") << c.playerState << " vs " << c.enemyState;
+        EXPECT_EQ(c.clash, ryke.attackState == states::normal) << c.playerState << " vs " << c.enemyState;
         if (!c.clash) {
             EXPECT_EQ(c.enemyPhase, foe.attackPhase);
         }
@@ -134,19 +135,19 @@ TEST_F(Parry, TheEngagedEnemyIsFoundFromTheFacingWhoeverAsks)
     enemy& right = swordAttackingHigh();
     right.attackPhase = 2;
     enemy& left = *currentEnemyLeft;
-    left.attackState = "normal";
-    ryke.facing = "left"; // facing away, with currentEnemy still on the right line
-    ryke.attackState = "high";
+    left.attackState = states::normal;
+    ryke.facing = facings::left; // facing away, with currentEnemy still on the right line
+    ryke.attackState = states::high;
     ryke.attackPhase = 2;
     ASSERT_EQ(&right, currentEnemy);
-    checkForParry("high");
+    checkForParry(states::high);
     EXPECT_EQ(&left, currentEnemy);
     EXPECT_EQ(0, clashes()) << "only the left enemy's state counts";
-    EXPECT_EQ("high", right.attackState);
+    EXPECT_EQ(states::high, right.attackState);
 
-    left.attackState = "high";
+    left.attackState = states::high;
     left.attackPhase = 2;
-    checkForParry("high");
+    checkForParry(states::high);
     EXPECT_EQ(1, clashes());
     EXPECT_EQ(2, right.attackPhase) << "the right enemy's move goes on";
 }

@@ -5,6 +5,7 @@
 
 #include "choreography/choreography.h"
 #include "encounter/lines.h"
+#include "fighters/names.h"
 #include "fighters/player.h"
 #include "support/headless.h"
 
@@ -18,7 +19,7 @@ TEST_F(HeroTimeline, EachBlowLandsAtItsOwnHeightOnTheLineInFront)
         bool facingRight;
         const char* height;
     };
-    for (const Row r : {Row{true, "high"}, Row{true, "low"}, Row{false, "high"}, Row{false, "low"}}) {
+    for (const Row r : {Row{true, states::high}, Row{true, states::low}, Row{false, states::high}, Row{false, states::low}}) {
         SetUp();
         r.facingRight ? ryke.faceRight() : ryke.faceLeft();
         enemy* front = r.facingRight ? currentEnemyRight : currentEnemyLeft;
@@ -30,9 +31,9 @@ TEST_F(HeroTimeline, EachBlowLandsAtItsOwnHeightOnTheLineInFront)
         front->attackPhase = 2;
         setNow(1042);
         animate_ryke();
-        EXPECT_EQ("normal", front->attackState) << r.facingRight << " " << r.height;
-        EXPECT_EQ("normal", ryke.attackState) << r.facingRight << " " << r.height;
-        EXPECT_EQ("normal", behind->attackState) << "the enemy behind is not touched";
+        EXPECT_EQ(states::normal, front->attackState) << r.facingRight << " " << r.height;
+        EXPECT_EQ(states::normal, ryke.attackState) << r.facingRight << " " << r.height;
+        EXPECT_EQ(states::normal, behind->attackState) << "the enemy behind is not touched";
     }
 }
 
@@ -43,14 +44,14 @@ TEST_F(HeroTimeline, AfterAKillHeTurnsOnlyToALineThatStillHasEnemies)
         bool otherLineEmpty;
         const char* facingAfter;
     };
-    for (const Row r : {Row{true, false, "left"}, Row{true, true, "right"}, Row{false, false, "right"},
-                        Row{false, true, "left"}}) {
+    for (const Row r : {Row{true, false, facings::left}, Row{true, true, facings::right}, Row{false, false, facings::right},
+                        Row{false, true, facings::left}}) {
         SetUp();
         r.facingRight ? ryke.faceRight() : ryke.faceLeft();
         if (r.otherLineEmpty)
             (r.facingRight ? enemiesLeft_L : enemiesLeft_R) = 0;
         setNow(1000);
-        ryke.setAttackState("high");
+        ryke.setAttackState(states::high);
         currentEnemy->kill();
         setNow(1046);
         animate_ryke();

@@ -7,6 +7,7 @@
 
 #include "choreography/choreography.h"
 #include "encounter/lines.h"
+#include "fighters/names.h"
 #include "fighters/player.h"
 #include "shell/assets.h"
 #include "support/headless.h"
@@ -32,7 +33,7 @@ protected:
         } else {
             enemies_R[0] = who == std::string("sword") ? enemy(standardSword()) : enemy(standardGun());
             enemies_R[0].setAttackState(state);
-            ryke.setAttackState("evade");
+            ryke.setAttackState(states::evade);
             fighter = &enemies_R[0];
             timeline = who == std::string("sword") ? animate_sword_R : animate_gun_R;
         }
@@ -52,23 +53,23 @@ TEST_F(Timings, EachWindowOfEachMoveEndsOnItsHundredth)
     };
     // clang-format off
     const Moment moments[] = {
-        {"hero",  "high",      29, "1"}, {"hero",  "high",      30, "2"}, {"hero",  "high",      39, "2"},
-        {"hero",  "high",      40, "3"}, {"hero",  "high",      44, "3"}, {"hero",  "high",      45, "normal"},
-        {"hero",  "low",       29, "1"}, {"hero",  "low",       40, "3"}, {"hero",  "low",       45, "normal"},
-        {"hero",  "highParry",  6, "1"}, {"hero",  "highParry",  7, "2"}, {"hero",  "highParry", 39, "2"},
-        {"hero",  "highParry", 40, "normal"}, {"hero", "lowParry", 6, "1"}, {"hero", "lowParry",  7, "2"},
-        {"hero",  "evade",     29, "0"}, {"hero",  "evade",     30, "normal"},
-        {"sword", "high",      39, "1"}, {"sword", "high",      40, "2"}, {"sword", "high",      49, "2"},
-        {"sword", "high",      50, "3"}, {"sword", "high",      54, "3"}, {"sword", "high",      55, "normal"},
-        {"sword", "low",       39, "1"}, {"sword", "low",       50, "3"}, {"sword", "low",       55, "normal"},
-        {"sword", "evade",     29, "0"}, {"sword", "evade",     30, "normal"},
-        {"sword", "moving",    24, "0"}, {"sword", "moving",    25, "high"},
-        {"sword", "dead",      29, "0"}, {"sword", "dead",      30, "gone"},
-        {"gun",   "high",      54, "1"}, {"gun",   "high",      55, "2"}, {"gun",   "high",      64, "2"},
-        {"gun",   "high",      65, "3"}, {"gun",   "high",      69, "3"}, {"gun",   "high",      70, "normal"},
-        {"gun",   "low",       54, "1"}, {"gun",   "low",       65, "3"}, {"gun",   "low",       70, "normal"},
-        {"gun",   "moving",    24, "0"}, {"gun",   "moving",    25, "low"},
-        {"gun",   "dead",      29, "0"}, {"gun",   "dead",      30, "gone"},
+        {"hero",  states::high,      29, "1"}, {"hero",  states::high,      30, "2"}, {"hero",  states::high,      39, "2"},
+        {"hero",  states::high,      40, "3"}, {"hero",  states::high,      44, "3"}, {"hero",  states::high,      45, states::normal},
+        {"hero",  states::low,       29, "1"}, {"hero",  states::low,       40, "3"}, {"hero",  states::low,       45, states::normal},
+        {"hero",  states::highParry,  6, "1"}, {"hero",  states::highParry,  7, "2"}, {"hero",  states::highParry, 39, "2"},
+        {"hero",  states::highParry, 40, states::normal}, {"hero", states::lowParry, 6, "1"}, {"hero", states::lowParry,  7, "2"},
+        {"hero",  states::evade,     29, "0"}, {"hero",  states::evade,     30, states::normal},
+        {"sword", states::high,      39, "1"}, {"sword", states::high,      40, "2"}, {"sword", states::high,      49, "2"},
+        {"sword", states::high,      50, "3"}, {"sword", states::high,      54, "3"}, {"sword", states::high,      55, states::normal},
+        {"sword", states::low,       39, "1"}, {"sword", states::low,       50, "3"}, {"sword", states::low,       55, states::normal},
+        {"sword", states::evade,     29, "0"}, {"sword", states::evade,     30, states::normal},
+        {"sword", states::moving,    24, "0"}, {"sword", states::moving,    25, states::high},
+        {"sword", states::dead,      29, "0"}, {"sword", states::dead,      30, states::gone},
+        {"gun",   states::high,      54, "1"}, {"gun",   states::high,      55, "2"}, {"gun",   states::high,      64, "2"},
+        {"gun",   states::high,      65, "3"}, {"gun",   states::high,      69, "3"}, {"gun",   states::high,      70, states::normal},
+        {"gun",   states::low,       54, "1"}, {"gun",   states::low,       65, "3"}, {"gun",   states::low,       70, states::normal},
+        {"gun",   states::moving,    24, "0"}, {"gun",   states::moving,    25, states::low},
+        {"gun",   states::dead,      29, "0"}, {"gun",   states::dead,      30, states::gone},
     };
     // clang-format on
     for (const Moment& m : moments)
@@ -81,11 +82,11 @@ TEST_F(Timings, TheHerosKickReachesTheEnemyBehindFromTwentyToThirty)
         SetUp();
         ryke.faceRight();
         setNow(kThen);
-        currentEnemyLeft->setAttackState("normal");
-        ryke.setAttackState("lowKick");
+        currentEnemyLeft->setAttackState(states::normal);
+        ryke.setAttackState(states::lowKick);
         setNow(kThen + e);
         animate_ryke();
-        EXPECT_EQ(e == 20 || e == 29 ? "stunned" : "normal", currentEnemyLeft->attackState) << "e = " << e;
+        EXPECT_EQ(e == 20 || e == 29 ? states::stunned : states::normal, currentEnemyLeft->attackState) << "e = " << e;
     }
 }
 
@@ -96,7 +97,7 @@ TEST_F(Timings, EachKindStrikesForItsOwnDamage)
         const char* height;
         int lifeAfter;
     };
-    const Blow blows[] = {{"sword", "high", 85}, {"sword", "low", 80}, {"gun", "high", 82}, {"gun", "low", 85}};
+    const Blow blows[] = {{"sword", states::high, 85}, {"sword", states::low, 80}, {"gun", states::high, 82}, {"gun", states::low, 85}};
     for (const Blow& b : blows) {
         SetUp();
         ryke.faceRight();
@@ -123,15 +124,15 @@ TEST_F(GunCues, EachSideAndHeightHasItsOwnVolumeAndPan)
     };
     // clang-format off
     const Case cases[] = {
-        {true,  "high",  0, &gunCockFX,   150, 200}, {true,  "high", 60, &gunShot_2FX, 100, 200},
-        {true,  "low",   0, &gunCockFX,   150, 127}, {true,  "low",  60, &gunShotFX,   100, 127},
-        {false, "high",  0, &gunCockFX,   100, 127}, {false, "high", 60, &gunShotFX,   100, 127},
-        {false, "low",   0, &gunCockFX,   100, 50},  {false, "low",  60, &gunShotFX,   100, 50},
+        {true,  states::high,  0, &gunCockFX,   150, 200}, {true,  states::high, 60, &gunShot_2FX, 100, 200},
+        {true,  states::low,   0, &gunCockFX,   150, 127}, {true,  states::low,  60, &gunShotFX,   100, 127},
+        {false, states::high,  0, &gunCockFX,   100, 127}, {false, states::high, 60, &gunShotFX,   100, 127},
+        {false, states::low,   0, &gunCockFX,   100, 50},  {false, states::low,  60, &gunShotFX,   100, 50},
     };
     // clang-format on
     for (const Case& c : cases) {
         SetUp();
-        ryke.setAttackState("evade");
+        ryke.setAttackState(states::evade);
         setNow(1000);
         enemy& gunman = (c.right ? enemies_R : enemies_L)[0];
         gunman = standardGun();

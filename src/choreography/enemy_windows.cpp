@@ -1,37 +1,38 @@
 #include "choreography/enemy_windows.h"
 
 #include "encounter/lines.h"
+#include "fighters/names.h"
 #include "fighters/player.h"
 
 namespace enemy_windows {
 
 int stunLength(const enemy& e) { return e.stunDuration; }
 
-void strikeHigh(enemy& e) { ryke.hit("high", e.highDamage); }
-void strikeLow(enemy& e) { ryke.hit("low", e.lowDamage); }
+void strikeHigh(enemy& e) { ryke.hit(states::high, e.highDamage); }
+void strikeLow(enemy& e) { ryke.hit(states::low, e.lowDamage); }
 void openAttack(enemy& e) { e.quickAttack(); }
 
 void releaseOnDeckRight(enemy&)
 {
     if (enemiesLeft_R > 1)
-        enemyOnDeck_R->setAttackState("waiting");
+        enemyOnDeck_R->setAttackState(states::waiting);
 }
 
 void releaseOnDeckLeft(enemy&)
 {
     if (enemiesLeft_L > 1)
-        enemyOnDeck_L->setAttackState("waiting");
+        enemyOnDeck_L->setAttackState(states::waiting);
 }
 
 void removeRight(enemy& e)
 {
-    e.setAttackState("gone");
+    e.setAttackState(states::gone);
     nextEnemyOnRight();
 }
 
 void removeLeft(enemy& e)
 {
-    e.setAttackState("gone");
+    e.setAttackState(states::gone);
     nextEnemyOnLeft();
 }
 

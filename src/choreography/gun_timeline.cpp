@@ -1,6 +1,7 @@
 #include "choreography/choreography.h"
 #include "choreography/enemy_windows.h"
 #include "encounter/lines.h"
+#include "fighters/names.h"
 #include "shell/assets.h"
 
 using namespace enemy_windows;
@@ -67,14 +68,14 @@ constexpr WalkInRows movingL = walkingInLeft(&gunMove_L, nullptr, &gunStand_flip
 
 // States are tried in this order; "gone" and "waiting" draw nothing.
 const StateTimeline<enemy> gunRight[] = {
-    state("normal", normalR), state("high", highR),       state("low", lowR),       state("evade", evadeR),
-    state("stunned", stunnedR), state("dead", deadR),     state("moving", movingR)};
+    state(states::normal, normalR),   state(states::high, highR), state(states::low, lowR),       state(states::evade, evadeR),
+    state(states::stunned, stunnedR), state(states::dead, deadR), state(states::moving, movingR)};
 const StateTimeline<enemy> gunLeft[] = {
-    state("normal", normalL), state("high", highL),       state("low", lowL),       state("evade", evadeL),
-    state("stunned", stunnedL), state("dead", deadL),     state("moving", movingL)};
+    state(states::normal, normalL),   state(states::high, highL), state(states::low, lowL),       state(states::evade, evadeL),
+    state(states::stunned, stunnedL), state(states::dead, deadL), state(states::moving, movingL)};
 
 } // namespace
 
-void animate_gun_R() { animateKind(currentEnemyRight, "standard_gun", gunRight); }
+void animate_gun_R() { animateKind(currentEnemyRight, kinds::gun, gunRight); }
 
-void animate_gun_L() { animateKind(currentEnemyLeft, "standard_gun", gunLeft); }
+void animate_gun_L() { animateKind(currentEnemyLeft, kinds::gun, gunLeft); }

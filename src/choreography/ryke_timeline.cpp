@@ -1,6 +1,7 @@
 #include "choreography/choreography.h"
 #include "choreography/timeline.h"
 #include "encounter/lines.h"
+#include "fighters/names.h"
 #include "fighters/player.h"
 #include "shell/assets.h"
 
@@ -15,7 +16,7 @@ int lowParryWindUp(const player& p) { return parryWindUpEnds(p.lowPhase1End); }
 // has enemies; with the other line exhausted, engage the next enemy of this one.
 void followUpFacingRight(player& p)
 {
-    if (currentEnemy->getAttackState() == "dead" && enemiesLeft_L > 0)
+    if (currentEnemy->getAttackState() == states::dead && enemiesLeft_L > 0)
         p.faceLeft();
     else if (enemiesLeft_L == 0)
         currentEnemy = enemyOnDeck_R;
@@ -23,7 +24,7 @@ void followUpFacingRight(player& p)
 
 void followUpFacingLeft(player& p)
 {
-    if (currentEnemy->getAttackState() == "dead" && enemiesLeft_R > 0)
+    if (currentEnemy->getAttackState() == states::dead && enemiesLeft_R > 0)
         p.faceRight();
     else if (enemiesLeft_R == 0)
         currentEnemy = enemyOnDeck_L;
@@ -47,12 +48,12 @@ const Row normalR[] = {
 const Row highR[] = {
     {highWindUp,            &rykeHi_1,     fromStand(0),             false, 1},
     {highBladeOut,          &rykeHi_2,     fromStand(50),            false, 2, parryHigh},
-    {highStrike,            &rykeHi_3,     fromStand(50),            false, 3, [](player&) { currentEnemyRight->hit("high"); }},
+    {highStrike,            &rykeHi_3,     fromStand(50),            false, 3, [](player&) { currentEnemyRight->hit(states::high); }},
     {nullptr,               &rykeHi_3,     fromStand(50),            false, noPhase, [](player& p) { followUpFacingRight(p); p.returnNormal(); }}};
 const Row lowR[] = {
     {lowWindUp,             &rykeLo_1,     fromStand(-70),           false, 1},
     {lowBladeOut,           &rykeLo_2,     fromStand(100),           false, 2, parryLow},
-    {lowStrike,             &rykeLo_3,     fromStand(100),           false, 3, [](player&) { currentEnemyRight->hit("low"); }},
+    {lowStrike,             &rykeLo_3,     fromStand(100),           false, 3, [](player&) { currentEnemyRight->hit(states::low); }},
     {nullptr,               &rykeLo_2,     fromStand(100),           false, noPhase, [](player& p) { followUpFacingRight(p); p.returnNormal(); }}};
 const Row evadeR[] = {
     {evadeLength,           &rykeDodge,    fromStand(100),           false, noPhase},
@@ -71,11 +72,11 @@ const Row carnageShotR[] = {
     {nullptr,               &rykeCS_1,     fromStand(0),             false, noPhase, [](player& p) { followUpFacingRight(p); lifeBonus(p); p.returnNormal(); }}};
 const Row highKickR[] = {
     {after<kickReaches>,    &rykeHiKick_1, fromStand(-130),          false, noPhase},
-    {after<kickWithdraws>,  &rykeHiKick_2, fromStand(-130 * 1.75),   false, noPhase, [](player&) { currentEnemyLeft->stun("high"); }},
+    {after<kickWithdraws>,  &rykeHiKick_2, fromStand(-130 * 1.75),   false, noPhase, [](player&) { currentEnemyLeft->stun(states::high); }},
     {nullptr,               &rykeHiKick_1, fromStand(-130),          false, noPhase, backToNormal}};
 const Row lowKickR[] = {
     {after<kickReaches>,    &rykeLoKick_1, fromStand(-130),          false, noPhase},
-    {after<kickWithdraws>,  &rykeLoKick_2, fromStand(-130 * 1.7),    false, noPhase, [](player&) { currentEnemyLeft->stun("low"); }},
+    {after<kickWithdraws>,  &rykeLoKick_2, fromStand(-130 * 1.7),    false, noPhase, [](player&) { currentEnemyLeft->stun(states::low); }},
     {nullptr,               &rykeLoKick_1, fromStand(-130),          false, noPhase, backToNormal}};
 const Row damagedR[] = {
     {after<10>,             &rykePain,     fromStand(0),             false, noPhase},
@@ -90,12 +91,12 @@ const Row normalL[] = {
 const Row highL[] = {
     {highWindUp,            &rykeHi_1,     fromStand(0),             true, 1},
     {highBladeOut,          &rykeHi_2,     fromStand(-250),          true, 2, parryHigh},
-    {highStrike,            &rykeHi_3,     fromStand(-250),          true, 3, [](player&) { currentEnemyLeft->hit("high"); }},
+    {highStrike,            &rykeHi_3,     fromStand(-250),          true, 3, [](player&) { currentEnemyLeft->hit(states::high); }},
     {nullptr,               &rykeHi_3,     fromStand(-250),          true, noPhase, [](player& p) { followUpFacingLeft(p); p.returnNormal(); }}};
 const Row lowL[] = {
     {lowWindUp,             &rykeLo_1,     fromStand(-10),           true, 1},
     {lowBladeOut,           &rykeLo_2,     fromStand(-220),          true, 2, parryLow},
-    {lowStrike,             &rykeLo_3,     fromStand(-220),          true, 3, [](player&) { currentEnemyLeft->hit("low"); }},
+    {lowStrike,             &rykeLo_3,     fromStand(-220),          true, 3, [](player&) { currentEnemyLeft->hit(states::low); }},
     {nullptr,               &rykeLo_2,     fromStand(-120),          true, noPhase, [](player& p) { followUpFacingLeft(p); p.returnNormal(); }}};
 const Row evadeL[] = {
     {evadeLength,           &rykeDodge,    fromStand(100),           true, noPhase},
@@ -114,11 +115,11 @@ const Row carnageShotL[] = {
     {nullptr,               &rykeCS_1,     fromStand(0),             true, noPhase, [](player& p) { followUpFacingLeft(p); lifeBonus(p); p.returnNormal(); }}};
 const Row highKickL[] = {
     {after<kickReaches>,    &rykeHiKick_1, fromStand(20),            true, noPhase},
-    {after<kickWithdraws>,  &rykeHiKick_2, fromStand(-35),           true, noPhase, [](player&) { currentEnemyRight->stun("high"); }},
+    {after<kickWithdraws>,  &rykeHiKick_2, fromStand(-35),           true, noPhase, [](player&) { currentEnemyRight->stun(states::high); }},
     {nullptr,               &rykeHiKick_1, fromStand(20),            true, noPhase, backToNormal}};
 const Row lowKickL[] = {
     {after<kickReaches>,    &rykeLoKick_1, fromStand(20),            true, noPhase},
-    {after<kickWithdraws>,  &rykeLoKick_2, fromStand(-50),           true, noPhase, [](player&) { currentEnemyRight->stun("low"); }},
+    {after<kickWithdraws>,  &rykeLoKick_2, fromStand(-50),           true, noPhase, [](player&) { currentEnemyRight->stun(states::low); }},
     {nullptr,               &rykeLoKick_1, fromStand(20),            true, noPhase, backToNormal}};
 const Row damagedL[] = {
     {after<10>,             &rykePain,     fromStand(0),             true, noPhase},
@@ -135,22 +136,22 @@ constexpr StateTimeline<player> state(const char* name, const Row (&rows)[N])
 
 // States are tried in this order; a state not listed draws nothing.
 const StateTimeline<player> facingRight[] = {
-    state("normal", normalR),       state("high", highR),           state("low", lowR),
-    state("evade", evadeR),         state("highParry", highParryR), state("lowParry", lowParryR),
-    state("carnageShot", carnageShotR), state("highKick", highKickR), state("lowKick", lowKickR),
-    state("damaged", damagedR),     state("dead", deadR)};
+    state(states::normal, normalR),           state(states::high, highR),         state(states::low, lowR),
+    state(states::evade, evadeR),             state(states::highParry, highParryR), state(states::lowParry, lowParryR),
+    state(states::carnageShot, carnageShotR), state(states::highKick, highKickR), state(states::lowKick, lowKickR),
+    state(states::damaged, damagedR),         state(states::dead, deadR)};
 const StateTimeline<player> facingLeft[] = {
-    state("normal", normalL),       state("high", highL),           state("low", lowL),
-    state("evade", evadeL),         state("highParry", highParryL), state("lowParry", lowParryL),
-    state("carnageShot", carnageShotL), state("highKick", highKickL), state("lowKick", lowKickL),
-    state("damaged", damagedL),     state("dead", deadL)};
+    state(states::normal, normalL),           state(states::high, highL),         state(states::low, lowL),
+    state(states::evade, evadeL),             state(states::highParry, highParryL), state(states::lowParry, lowParryL),
+    state(states::carnageShot, carnageShotL), state(states::highKick, highKickL), state(states::lowKick, lowKickL),
+    state(states::damaged, damagedL),         state(states::dead, deadL)};
 
 } // namespace
 
 void animate_ryke()
 {
-    if (ryke.facing == "right")
+    if (ryke.facing == facings::right)
         runTimeline(facingRight, ryke);
-    else if (ryke.facing == "left")
+    else if (ryke.facing == facings::left)
         runTimeline(facingLeft, ryke);
 }

@@ -1,6 +1,7 @@
 #include "choreography/choreography.h"
 #include "choreography/enemy_windows.h"
 #include "encounter/lines.h"
+#include "fighters/names.h"
 #include "shell/assets.h"
 
 using namespace enemy_windows;
@@ -58,14 +59,14 @@ constexpr WalkInRows movingL = walkingInLeft(&badSwordLo_1_flip, &badSwordLo_1, 
 
 // States are tried in this order; "gone" and "waiting" draw nothing.
 const StateTimeline<enemy> swordRight[] = {
-    state("normal", normalR), state("high", highR),       state("low", lowR),       state("evade", evadeR),
-    state("stunned", stunnedR), state("dead", deadR),     state("moving", movingR)};
+    state(states::normal, normalR),   state(states::high, highR), state(states::low, lowR),       state(states::evade, evadeR),
+    state(states::stunned, stunnedR), state(states::dead, deadR), state(states::moving, movingR)};
 const StateTimeline<enemy> swordLeft[] = {
-    state("normal", normalL), state("high", highL),       state("low", lowL),       state("evade", evadeL),
-    state("stunned", stunnedL), state("dead", deadL),     state("moving", movingL)};
+    state(states::normal, normalL),   state(states::high, highL), state(states::low, lowL),       state(states::evade, evadeL),
+    state(states::stunned, stunnedL), state(states::dead, deadL), state(states::moving, movingL)};
 
 } // namespace
 
-void animate_sword_R() { animateKind(currentEnemyRight, "standard_sword", swordRight); }
+void animate_sword_R() { animateKind(currentEnemyRight, kinds::sword, swordRight); }
 
-void animate_sword_L() { animateKind(currentEnemyLeft, "standard_sword", swordLeft); }
+void animate_sword_L() { animateKind(currentEnemyLeft, kinds::sword, swordLeft); }

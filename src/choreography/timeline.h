@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fighters/character.h"
+#include "fighters/names.h"
 #include "fighters/parry.h"
 #include "sound/cue.h"
 
@@ -114,12 +115,12 @@ int evadeLength(const Fighter& f)
 template <class Fighter>
 void parryHigh(Fighter&)
 {
-    checkForParry("high");
+    checkForParry(states::high);
 }
 template <class Fighter>
 void parryLow(Fighter&)
 {
-    checkForParry("low");
+    checkForParry(states::low);
 }
 template <class Fighter>
 void backToNormal(Fighter& f)

@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include "encounter/lines.h"
+#include "fighters/names.h"
 #include "fighters/player.h"
 #include "shell/quit.h"
 
@@ -23,7 +24,7 @@ int keyFor(Move move, const std::string& facing)
 {
     for (const KeyBinding& binding : keyMap)
         if (binding.move == move)
-            return facing == "right" ? binding.facingRight : facing == "left" ? binding.facingLeft : -1;
+            return facing == facings::right ? binding.facingRight : facing == facings::left ? binding.facingLeft : -1;
     return -1;
 }
 
@@ -87,16 +88,16 @@ void scan(const MoveRow* taken)
     holding = true;
 }
 
-bool mayAct() { return ryke.getAttackState() == "normal" && currentEnemy->getAttackState() != "dead"; }
+bool mayAct() { return ryke.getAttackState() == states::normal && currentEnemy->getAttackState() != states::dead; }
 
 } // namespace
 
 void input()
 {
     if (mayAct()) {
-        if (ryke.facing == "right")
+        if (ryke.facing == facings::right)
             scan(firstTaken(&KeyBinding::facingRight));
-        else if (ryke.facing == "left")
+        else if (ryke.facing == facings::left)
             scan(firstTaken(&KeyBinding::facingLeft));
     }
     if (quitRequested()) {

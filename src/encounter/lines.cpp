@@ -1,4 +1,5 @@
 #include "encounter/lines.h"
+#include "fighters/names.h"
 
 // The arrays themselves are defined with the player, who must be built before them.
 
@@ -31,7 +32,7 @@ static void advance(enemy (&line)[lineLength], int& killCount, int& enemiesLeft,
         return;
     onDeck = &line[killCount + 1];
     // Hidden until the new current enemy's walk-in shows it.
-    onDeck->setAttackState("gone");
+    onDeck->setAttackState(states::gone);
 }
 
 void nextEnemyOnRight() { advance(enemies_R, killCount_R, enemiesLeft_R, currentEnemyRight, enemyOnDeck_R); }

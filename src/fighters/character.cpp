@@ -1,5 +1,6 @@
 #include "fighters/character.h"
 
+#include "fighters/names.h"
 #include "sound/cue.h"
 #include "shell/timer.h"
 
@@ -22,20 +23,20 @@ void character::startAttack(std::string state)
 
 bool character::die()
 {
-    if (attackState == "gone" || attackState == "dead")
+    if (attackState == states::gone || attackState == states::dead)
         return false;
-    attackState = "dead";
+    attackState = states::dead;
     stamp();
     return true;
 }
 
-void character::highAttack() { startAttack("high"); }
+void character::highAttack() { startAttack(states::high); }
 
-void character::lowAttack() { startAttack("low"); }
+void character::lowAttack() { startAttack(states::low); }
 
 void character::returnNormal()
 {
-    attackState = "normal";
+    attackState = states::normal;
     stamp();
     attackPhase = 0;
     secondSoundPlayed = 0;
@@ -52,7 +53,7 @@ void character::setAttackState(std::string state)
 
 void character::evade()
 {
-    attackState = "evade";
+    attackState = states::evade;
     stamp();
     cue(Cue::evade);
 }

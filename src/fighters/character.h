@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "fighters/names.h"
+
 // When the phases of an attack end, in hundredths after it began, and how long an evade lasts.
 struct AttackTimings {
     int windUpEnds, bladeOutEnds, strikeEnds, evadeLasts;
@@ -40,7 +42,7 @@ public:
     int evadeDuration = 0;
     // "left" or "right" for the player; empty for an enemy.
     std::string facing;
-    std::string attackState = "normal";
+    std::string attackState = states::normal;
 
     character() = default;
 

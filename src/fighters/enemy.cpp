@@ -2,14 +2,15 @@
 
 #include <cstdlib>
 
+#include "fighters/names.h"
 #include "fighters/player.h"
 #include "sound/cue.h"
 #include "shell/timer.h"
 
 // clang-format off
 //                             type              quick   evLo evHi paHi paLo haste stun loDmg hiDmg shift coHi coLo  timings
-const EnemyKind swordKind = {"standard_sword", "high", {1,   2,   1,   2,   -20,  40,  20,   15,   -10,  1,   2}, timingsAfterWindUp(40)};
-const EnemyKind gunKind   = {"standard_gun",   "low",  {2,   1,   2,   1,   -20,  80,  15,   18,   +20,  2,   2}, timingsAfterWindUp(55)};
+const EnemyKind swordKind = {kinds::sword, states::high, {1,   2,   1,   2,   -20,  40,  20,   15,   -10,  1,   2}, timingsAfterWindUp(40)};
+const EnemyKind gunKind   = {kinds::gun,   states::low,  {2,   1,   2,   1,   -20,  80,  15,   18,   +20,  2,   2}, timingsAfterWindUp(55)};
 // clang-format on
 
 bool chance(int n) { return std::rand() % n == 0; }
@@ -30,7 +31,7 @@ standardGun::standardGun() { becomeKind(gunKind); }
 
 void enemy::enterCombat()
 {
-    attackState = "moving";
+    attackState = states::moving;
     stamp();
 }
 
@@ -43,7 +44,7 @@ void enemy::quickAttack()
 
 bool enemy::attemptEvade(std::string attack)
 {
-    if (!chance(attack == "high" ? evadeHighOdds : evadeLowOdds))
+    if (!chance(attack == states::high ? evadeHighOdds : evadeLowOdds))
         return false;
     evade();
     return true;
@@ -51,7 +52,7 @@ bool enemy::attemptEvade(std::string attack)
 
 void enemy::attemptParry(std::string attack)
 {
-    if (chance(attack == "high" ? parryHighOdds : parryLowOdds)) {
+    if (chance(attack == states::high ? parryHighOdds : parryLowOdds)) {
         setAttackState(attack);
         // The answer starts already under way, further along if the player's blade is out.
         stateTime += parryHaste;
@@ -69,8 +70,8 @@ std::string enemy::getEnemyType() { return enemyType; }
 
 void enemy::counterAttack(std::string attack)
 {
-    const bool strikesBack = (attack == "high" && chance(counterHighOdds)) ||
-                             (attack == "low" && chance(counterLowOdds));
+    const bool strikesBack = (attack == states::high && chance(counterHighOdds)) ||
+                             (attack == states::low && chance(counterLowOdds));
     if (!strikesBack)
         return;
     // High one time in three, low two times in three.
@@ -82,10 +83,10 @@ void enemy::counterAttack(std::string attack)
 
 void enemy::attackBehavior()
 {
-    if (attackState != "normal")
+    if (attackState != states::normal)
         return;
     const std::string playerState = ryke.getAttackState();
-    if (playerState == "high" || playerState == "low") {
+    if (playerState == states::high || playerState == states::low) {
         // One answer during the player's wind-up and, if that failed, one more with his blade out.
         if ((ryke.attackPhase == 1 && parryTries == 0) || (ryke.attackPhase == 2 && parryTries == 1))
             attemptParry(playerState);
@@ -102,7 +103,7 @@ void enemy::attackBehavior()
 void enemy::altAttackBehavior()
 {
     // Behind the player an enemy waits three times as long and alternates high and low.
-    if (attackState == "normal" && stateTime + 3 * attackDelay < hundredthsNow()) {
+    if (attackState == states::normal && stateTime + 3 * attackDelay < hundredthsNow()) {
         if (attackCount % 2 == 0)
             highAttack();
         else
@@ -112,7 +113,7 @@ void enemy::altAttackBehavior()
 
 void enemy::hit(std::string attack)
 {
-    if (attackState == "normal") {
+    if (attackState == states::normal) {
         if (!attemptEvade(attack))
             kill();
         return;
@@ -128,7 +129,7 @@ void enemy::hit(std::string attack)
         }
         return;
     }
-    if (attackState == "low" || attackState == "high" || attackState == "stunned")
+    if (attackState == states::low || attackState == states::high || attackState == states::stunned)
         kill();
 }
 
@@ -142,20 +143,20 @@ void enemy::kill()
 
 void enemy::stun(std::string attack)
 {
-    if (attackState != "normal" && attackState != "high" && attackState != "low")
+    if (attackState != states::normal && attackState != states::high && attackState != states::low)
         return;
     // A kick at the height the enemy is attacking at stuns it four times as long.
     stunDuration = attack == attackState ? 4 * stunBase : stunBase;
     // Not stamped: the stun runs from the enemy's previous change of state, maybe already over.
-    attackState = "stunned";
+    attackState = states::stunned;
 }
 
 void enemy::slowDown(std::string attack)
 {
-    if (attack == "low") {
+    if (attack == states::low) {
         ++evadeHighOdds;
         ++parryHighOdds;
-    } else if (attack == "high") {
+    } else if (attack == states::high) {
         ++evadeLowOdds;
         ++parryLowOdds;
     }

@@ -1,20 +1,21 @@
 #include "fighters/parry.h"
 
 #include "encounter/lines.h"
+#include "fighters/names.h"
 #include "fighters/player.h"
 #include "sound/cue.h"
 
 void checkForParry(std::string attack)
 {
     // The engaged enemy is found afresh from the facing, whichever timeline asks.
-    if (ryke.facing == "left")
+    if (ryke.facing == facings::left)
         currentEnemy = currentEnemyLeft;
-    else if (ryke.facing == "right")
+    else if (ryke.facing == facings::right)
         currentEnemy = currentEnemyRight;
 
     const std::string playerState = ryke.getAttackState();
     // A parry meets an attack at either height: it was only entered against that height.
-    const bool meets = (playerState == attack || playerState == "highParry" || playerState == "lowParry") &&
+    const bool meets = (playerState == attack || playerState == states::highParry || playerState == states::lowParry) &&
                        currentEnemy->getAttackState() == attack;
     const bool bladesOut = ryke.attackPhase == 2 && (currentEnemy->attackPhase == 2 || currentEnemy->attackPhase == 3);
     if (!meets || !bladesOut)

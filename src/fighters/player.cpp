@@ -1,6 +1,7 @@
 #include "fighters/player.h"
 
 #include "encounter/lines.h"
+#include "fighters/names.h"
 #include "sound/cue.h"
 
 player::player()
@@ -10,50 +11,50 @@ player::player()
     setTimings(heroTimings);
 }
 
-// An attack at the height the engaged enemy is attacking at becomes a parry.
-static std::string attackOrParry(const std::string& height)
+// An attack at the height the engaged enemy is attacking at becomes the parry of that height.
+static const char* attackOrParry(const char* height, const char* parry)
 {
-    return currentEnemy->getAttackState() == height ? height + "Parry" : height;
+    return currentEnemy->getAttackState() == height ? parry : height;
 }
 
-void player::highAttack() { startAttack(attackOrParry("high")); }
+void player::highAttack() { startAttack(attackOrParry(states::high, states::highParry)); }
 
-void player::lowAttack() { startAttack(attackOrParry("low")); }
+void player::lowAttack() { startAttack(attackOrParry(states::low, states::lowParry)); }
 
-void player::highKick() { startAttack("highKick"); }
+void player::highKick() { startAttack(states::highKick); }
 
-void player::lowKick() { startAttack("lowKick"); }
+void player::lowKick() { startAttack(states::lowKick); }
 
-void player::carnageShot() { startAttack("carnageShot"); }
+void player::carnageShot() { startAttack(states::carnageShot); }
 
 void player::faceLeft()
 {
-    facing = "left";
+    facing = facings::left;
     currentEnemy = currentEnemyLeft;
 }
 
 void player::faceRight()
 {
-    facing = "right";
+    facing = facings::right;
     currentEnemy = currentEnemyRight;
 }
 
 void player::changeDirection()
 {
-    if (facing == "right")
+    if (facing == facings::right)
         faceLeft();
-    else if (facing == "left")
+    else if (facing == facings::left)
         faceRight();
 }
 
 void player::hit(std::string attack, int amount)
 {
     const std::string& state = attackState;
-    if (state == "normal" || state == "highKick" || state == "lowKick") {
+    if (state == states::normal || state == states::highKick || state == states::lowKick) {
         damage(amount);
         return;
     }
-    const bool meets = state == attack || state == "highParry" || state == "lowParry";
+    const bool meets = state == attack || state == states::highParry || state == states::lowParry;
     if (meets && currentEnemy->getAttackState() == attack) {
         // Caught winding up, he is hurt; with his blade out the two blows cancel.
         if (attackPhase == 1) {
@@ -64,14 +65,14 @@ void player::hit(std::string attack, int amount)
         }
         return;
     }
-    if (state == "low" || state == "high")
+    if (state == states::low || state == states::high)
         damage(amount);
 }
 
 void player::damage(int amount)
 {
     life -= amount;
-    setAttackState("damaged");
+    setAttackState(states::damaged);
     cue(Cue::grunt);
     if (life < 1)
         kill();

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "controls/input.h"
+#include "fighters/names.h"
 #include "fighters/player.h"
 #include "screen/frame.h"
 #include "screen/signs.h"
@@ -71,10 +72,10 @@ void fillLines(const EnemyPools& pools)
     }
     currentEnemyRight = &enemies_R[0];
     enemyOnDeck_R = &enemies_R[1];
-    enemyOnDeck_R->setAttackState("waiting");
+    enemyOnDeck_R->setAttackState(states::waiting);
     currentEnemyLeft = &enemies_L[0];
     enemyOnDeck_L = &enemies_L[1];
-    enemyOnDeck_L->setAttackState("waiting");
+    enemyOnDeck_L->setAttackState(states::waiting);
     ryke.faceLeft();
 }
 
@@ -96,11 +97,11 @@ void framePass()
         timer.NoteFrameTime();
     }
     animate();
-    if (ryke.getAttackState() == "dead" && ryke.stateTime + deathLinger < hundredthsNow())
+    if (ryke.getAttackState() == states::dead && ryke.stateTime + deathLinger < hundredthsNow())
         gameOn = 0;
 }
 
-bool boutOver() { return ryke.getAttackState() == "dead" || (enemiesLeft_L == 0 && enemiesLeft_R == 0); }
+bool boutOver() { return ryke.getAttackState() == states::dead || (enemiesLeft_L == 0 && enemiesLeft_R == 0); }
 
 FrameSign greetingFor(int speed, int bestBefore)
 {

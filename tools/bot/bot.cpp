@@ -7,6 +7,7 @@
 
 #include "controls/input.h"
 #include "encounter/lines.h"
+#include "fighters/names.h"
 #include "fighters/player.h"
 #include "replay/runner.h"
 #include "shell/game.h"
@@ -28,7 +29,7 @@ int keyOf(Action action, Side facing)
 {
     for (const MoveOf& m : movesOf)
         if (m.action == action)
-            return keyFor(m.move, facing == Side::left ? "left" : "right");
+            return keyFor(m.move, facing == Side::left ? facings::left : facings::right);
     return -1;
 }
 
@@ -50,9 +51,9 @@ void recordBlow(BoutResult& result, int now, const std::string& heroWas, const i
     const enemy* const lines[2] = {enemies_L, enemies_R};
     for (int line = 0; line < 2; ++line) {
         enemy& e = *current[line];
-        if (e.attackPhase != 3 || (e.attackState != "high" && e.attackState != "low"))
+        if (e.attackPhase != 3 || (e.attackState != states::high && e.attackState != states::low))
             continue;
-        const bool behind = (line == 1) != (ryke.facing == "right");
+        const bool behind = (line == 1) != (ryke.facing == facings::right);
         // An opening swing lands within 90 hundredths of the walk-in, before any other can.
         const bool opening = now - arrived[line] <= 90;
         const bool atFloor = e.attackDelay <= lines[line][lineLength - 1].attackDelay;
@@ -95,7 +96,7 @@ BoutResult playBout(const BotSettings& settings, unsigned seed, const BoutWatch&
         if (ryke.life < lifeBefore)
             recordBlow(result, now, heroWas, arrived);
         for (int line = 0; line < 2; ++line) {
-            if ((line ? currentEnemyRight : currentEnemyLeft)->attackState == "moving")
+            if ((line ? currentEnemyRight : currentEnemyLeft)->attackState == states::moving)
                 arrived[line] = now;
             const enemy* current = line ? currentEnemyRight : currentEnemyLeft;
             const enemy& lastOfLine = (line ? enemies_R : enemies_L)[lineLength - 1];
@@ -137,7 +138,7 @@ BoutResult playBout(const BotSettings& settings, unsigned seed, const BoutWatch&
     if (heldKey >= 0)
         key[heldKey] = 0;
     result.kills = killCount_L + killCount_R;
-    result.died = ryke.attackState == "dead";
+    result.died = ryke.attackState == states::dead;
     result.endedAt = now;
     drawingEnabled = true;
     return result;

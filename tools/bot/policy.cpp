@@ -4,6 +4,7 @@
 
 #include "choreography/choreography.h"
 #include "fighters/enemy.h"
+#include "fighters/names.h"
 #include "fighters/player.h"
 
 namespace {
@@ -22,7 +23,7 @@ Swing watched(Kind kind, const EnemyKind& k)
 {
     const AttackTimings& t = k.timings;
     return {kind, t.bladeOutEnds, t.bladeOutEnds - t.windUpEnds, t.bladeOutEnds + k.values.quickAttackShift,
-            std::string(k.quickAttackHeight) == "high" ? Height::high : Height::low};
+            std::string(k.quickAttackHeight) == states::high ? Height::high : Height::low};
 }
 
 const Swing swings[] = {watched(Kind::sword, swordKind), watched(Kind::gun, gunKind)};
@@ -144,6 +145,6 @@ Action decide(const View& view, int now)
 const char* actionName(Action action)
 {
     static const char* const names[] = {"none", "attackHigh", "attackLow", "kickHigh",
-                                        "kickLow", "evade", "shot", "turn"};
+                                        "kickLow", states::evade, "shot", "turn"};
     return names[static_cast<int>(action)];
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "fighters/names.h"
 #include "replay/recorder.h"
 #include "shell/assets.h"
 
@@ -164,7 +165,7 @@ View look(int at, const View& before)
 
 const char* poseName(Pose pose)
 {
-    static const char* const names[] = {"none",    "ready",   "windUp", "bladeOut", "strike", "dodge", "stunned",
-                                        "dying",   "walking", "onDeck", "kick",     "shot",   "pain",  "dead"};
+    static const char* const names[] = {"none",    "ready",   "windUp", "bladeOut", "strike", "dodge", states::stunned,
+                                        "dying",   "walking", "onDeck", "kick",     "shot",   "pain",  states::dead};
     return names[static_cast<int>(pose)];
 }

@@ -1,6 +1,7 @@
 #include "cells.h"
 
 #include "encounter/lines.h"
+#include "fighters/names.h"
 #include "replay/runner.h"
 #include "fighters/player.h"
 #include "screen/frame.h"
@@ -19,17 +20,17 @@ struct Moment {
 // The hero's moves: each window of each move once, the end frame where it shows something new.
 // clang-format off
 const Moment heroMoments[] = {
-    {"normal", 0},
-    {"high", 15}, {"high", 35}, {"high", 42}, {"high", 45},
-    {"low", 15}, {"low", 35}, {"low", 42}, {"low", 45},
-    {"highParry", 3}, {"highParry", 20}, {"highParry", 40},
-    {"lowParry", 3}, {"lowParry", 20}, {"lowParry", 40},
-    {"evade", 15},
-    {"carnageShot", 20}, {"carnageShot", 50}, {"carnageShot", 60},
-    {"highKick", 10}, {"highKick", 25}, {"highKick", 30},
-    {"lowKick", 10}, {"lowKick", 25}, {"lowKick", 30},
-    {"damaged", 5},
-    {"dead", 0},
+    {states::normal, 0},
+    {states::high, 15}, {states::high, 35}, {states::high, 42}, {states::high, 45},
+    {states::low, 15}, {states::low, 35}, {states::low, 42}, {states::low, 45},
+    {states::highParry, 3}, {states::highParry, 20}, {states::highParry, 40},
+    {states::lowParry, 3}, {states::lowParry, 20}, {states::lowParry, 40},
+    {states::evade, 15},
+    {states::carnageShot, 20}, {states::carnageShot, 50}, {states::carnageShot, 60},
+    {states::highKick, 10}, {states::highKick, 25}, {states::highKick, 30},
+    {states::lowKick, 10}, {states::lowKick, 25}, {states::lowKick, 30},
+    {states::damaged, 5},
+    {states::dead, 0},
 };
 // clang-format on
 
@@ -38,20 +39,20 @@ const Moment heroMoments[] = {
 std::vector<Moment> enemyMoments(const EnemyKind& kind)
 {
     const AttackTimings& t = kind.timings;
-    std::vector<Moment> m = {{"normal", 0}};
-    for (const char* height : {"high", "low"}) {
+    std::vector<Moment> m = {{states::normal, 0}};
+    for (const char* height : {states::high, states::low}) {
         m.push_back({height, t.windUpEnds / 2});
         m.push_back({height, (t.windUpEnds + t.bladeOutEnds) / 2});
         m.push_back({height, (t.bladeOutEnds + t.strikeEnds) / 2});
         m.push_back({height, t.strikeEnds});
     }
-    m.push_back({"evade", 15});
-    m.push_back({"stunned", 10});
-    m.push_back({"stunned", kind.values.stunBase});
+    m.push_back({states::evade, 15});
+    m.push_back({states::stunned, 10});
+    m.push_back({states::stunned, kind.values.stunBase});
     for (int e : {5, 12, 17, 22, 27})
-        m.push_back({"dead", e});
+        m.push_back({states::dead, e});
     for (int e : {5, 12, 17, 22, 25})
-        m.push_back({"moving", e});
+        m.push_back({states::moving, e});
     m.push_back({kOnDeck, 0});
     return m;
 }
@@ -90,7 +91,7 @@ void engage(Side side, int i)
     (side == Side::Right ? currentEnemyRight : currentEnemyLeft) = &line[i];
     enemy*& onDeck = side == Side::Right ? enemyOnDeck_R : enemyOnDeck_L;
     onDeck = &line[i + 1];
-    onDeck->setAttackState("waiting");
+    onDeck->setAttackState(states::waiting);
 }
 
 // A bout as it starts, everyone in view stamped now so no one attacks on his own.
@@ -116,8 +117,8 @@ void stageEnemy(const Cell& cell)
     e->attackState = cell.state;
     e->stateTime = kThen;
     e->stunDuration = e->stunBase;
-    if (cell.state == std::string("moving"))  // hidden until late in the walk-in
-        (cell.side == Side::Right ? enemyOnDeck_R : enemyOnDeck_L)->setAttackState("gone");
+    if (cell.state == std::string(states::moving))  // hidden until late in the walk-in
+        (cell.side == Side::Right ? enemyOnDeck_R : enemyOnDeck_L)->setAttackState(states::gone);
 }
 
 }  // namespace

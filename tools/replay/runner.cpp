@@ -10,6 +10,7 @@
 
 #include "controls/input.h"
 #include "encounter/lines.h"
+#include "fighters/names.h"
 #include "fighters/player.h"
 #include "shell/assets.h"
 #include "shell/game.h"
@@ -87,12 +88,9 @@ struct Watch {
     std::vector<std::string> after(int now) const;
 };
 
-const char* const heroStates[] = {"normal",   "high",    "low",    "highParry",   "lowParry", "highKick",
-                                  "lowKick",  "evade",   "carnageShot", "damaged", "dead"};
-const char* const enemyStates[] = {"normal", "high", "low", "evade", "stunned", "dead", "moving", "waiting", "gone"};
 // The moves only a key starts.
-const char* const heroMoves[] = {"high",    "low",     "highParry", "lowParry",
-                                 "highKick", "lowKick", "evade",     "carnageShot"};
+const char* const heroMoves[] = {states::high,    states::low,     states::highParry, states::lowParry,
+                                 states::highKick, states::lowKick, states::evade,     states::carnageShot};
 
 template <std::size_t N>
 bool among(const std::string& state, const char* const (&names)[N])
@@ -196,8 +194,8 @@ std::vector<std::string> lineInvariants()
         int killCount, enemiesLeft;
         enemy *current, *onDeck;
     };
-    const Line lines[] = {{"right", enemies_R, killCount_R, enemiesLeft_R, currentEnemyRight, enemyOnDeck_R},
-                          {"left", enemies_L, killCount_L, enemiesLeft_L, currentEnemyLeft, enemyOnDeck_L}};
+    const Line lines[] = {{facings::right, enemies_R, killCount_R, enemiesLeft_R, currentEnemyRight, enemyOnDeck_R},
+                          {facings::left, enemies_L, killCount_L, enemiesLeft_L, currentEnemyLeft, enemyOnDeck_L}};
     std::vector<std::string> broken;
     for (const Line& l : lines) {
         const std::string line = std::string("the ") + l.name + " line ";
@@ -210,7 +208,7 @@ std::vector<std::string> lineInvariants()
             broken.push_back(line + "has an on-deck enemy that is not the one after the current");
         if (l.enemiesLeft < 2 && (l.current != &l.elements[99] || l.onDeck != &l.elements[99]))
             broken.push_back(line + "is at its end but does not point at its last enemy");
-        if (l.enemiesLeft == 0 && l.elements[99].attackState != "gone")
+        if (l.enemiesLeft == 0 && l.elements[99].attackState != states::gone)
             broken.push_back(line + "is exhausted but its last enemy is " + l.elements[99].attackState);
     }
     return broken;
@@ -220,7 +218,7 @@ void Watch::before()
 {
     heroStateBefore = ryke.attackState;
     heroTimeBefore = ryke.stateTime;
-    engagedDeadBefore = currentEnemy->attackState == "dead";
+    engagedDeadBefore = currentEnemy->attackState == states::dead;
 }
 
 std::vector<std::string> Watch::after(int now) const
@@ -229,7 +227,7 @@ std::vector<std::string> Watch::after(int now) const
     auto fault = [&](const std::string& what) { broken.push_back(what); };
     if (ryke.life > 100)
         fault("the hero has " + std::to_string(ryke.life) + " life");
-    if (heroStateBefore == "dead" && (ryke.attackState != "dead" || ryke.stateTime != heroTimeBefore))
+    if (heroStateBefore == states::dead && (ryke.attackState != states::dead || ryke.stateTime != heroTimeBefore))
         fault("the dead hero acted: " + ryke.attackState);
     if (ryke.carnage < 0.0 || ryke.carnage > ryke.carnageMax)
         fault("carnage stands at " + std::to_string(ryke.carnage));
@@ -252,7 +250,7 @@ std::vector<std::string> Watch::after(int now) const
     for (const enemy* line : {enemies_R, enemies_L})
         for (int i = 0; i < lineLength; ++i)
             if (!among(line[i].attackState, enemyStates) || line[i].attackPhase < 0 || line[i].attackPhase > 3)
-                fault(std::string(line == enemies_R ? "right" : "left") + " enemy " + std::to_string(i) +
+                fault(std::string(line == enemies_R ? facings::right : facings::left) + " enemy " + std::to_string(i) +
                       " is in state " + line[i].attackState + ", phase " + std::to_string(line[i].attackPhase));
     for (const std::string& entry : unknownDrawing)
         fault("the game drew with " + entry + ", which the recorder does not see");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controls/input.h"
+#include "fighters/names.h"
 #include "replay/runner.h"
 
 namespace {
@@ -62,7 +63,7 @@ BoutScript randomBout(unsigned seed)
             break;
         default: // turning back and forth
             for (int n = dice.between(2, 6); n > 0; --n, t += dice.between(5, 30))
-                tap(t, keyFor(Move::turn, n % 2 ? "right" : "left"), dice.between(2, 10));
+                tap(t, keyFor(Move::turn, n % 2 ? facings::right : facings::left), dice.between(2, 10));
         }
     }
     putInTimeOrder(bout);
