@@ -43,7 +43,7 @@ std::string onePixel(const std::string& rows)
 TEST(AssetCheck, EveryShippedFilePasses)
 {
     for (const PictureAsset& a : pictureAssets)
-        EXPECT_EQ("", pictureFault(contents(a.path))) << a.path;
+        EXPECT_EQ("", pictureFault(contents(a.path), {1024, 768})) << a.path;
     for (const SampleAsset& a : sampleAssets)
         EXPECT_EQ("", soundFault(contents(a.path))) << a.path;
 }
@@ -118,7 +118,7 @@ TEST(AssetCheck, DamagedFilesAreRefusedWithTheirReason)
         std::string bytes = name == "1 x 1" ? pixel : contents(c.file);
         c.damage(bytes);
         const bool picture = name.find(".wav") == std::string::npos;
-        EXPECT_EQ(c.reason, picture ? pictureFault(bytes) : soundFault(bytes)) << c.file << ", case " << &c - cases;
+        EXPECT_EQ(c.reason, picture ? pictureFault(bytes, {1024, 768}) : soundFault(bytes)) << c.file << ", case " << &c - cases;
     }
 }
 

@@ -34,7 +34,7 @@ TEST(Decode, EveryShippedFileDecodesFromMemoryAsFromItsFileAndAsItsCheckSaid)
     for (const PictureAsset& a : pictureAssets) {
         const std::string bytes = contents(a.path);
         PictureShape shape;
-        ASSERT_EQ("", pictureFault(bytes, &shape)) << a.path;
+        ASSERT_EQ("", pictureFault(bytes, {1024, 768}, &shape)) << a.path;
         BITMAP* fromFile = load_bitmap(a.path, nullptr);
         BITMAP* fromMemory = decodePicture(bytes);
         ASSERT_TRUE(fromFile && fromMemory) << a.path;
@@ -98,7 +98,7 @@ TEST(Decode, AStopRequestEndsDecodingAtOnceAndYieldsNothing)
     for (int i = 0; i < 1 << 19; ++i)
         nothing += std::string("\xC0\0", 2);
     padded.insert(128, nothing);
-    ASSERT_EQ("", pictureFault(padded));
+    ASSERT_EQ("", pictureFault(padded, {1024, 768}));
 
     asks = 0;
     stopAtAsk = -1;

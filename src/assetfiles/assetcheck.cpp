@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int screenWidth = 1024;
-constexpr int screenHeight = 768;
 constexpr std::size_t pcxHeaderSize = 128;
 // Sampling rates of ordinary recordings; a rate outside them only comes from a damaged header.
 constexpr long lowestRate = 8000;
@@ -35,7 +33,7 @@ std::string cannotRead(int error)
 
 } // namespace
 
-std::string pictureFault(const std::string& b, PictureShape* shape)
+std::string pictureFault(const std::string& b, const PictureShape& largest, PictureShape* shape)
 {
     if (b.empty())
         return "is empty";
@@ -52,9 +50,9 @@ std::string pictureFault(const std::string& b, PictureShape* shape)
     // Corners are inclusive and a reversed pair gives a size of zero or less.
     const long width = static_cast<long>(word(b, 8)) - static_cast<long>(word(b, 4)) + 1;
     const long height = static_cast<long>(word(b, 10)) - static_cast<long>(word(b, 6)) + 1;
-    if (width < 1 || height < 1 || width > screenWidth || height > screenHeight)
-        return "claims " + std::to_string(width) + " x " + std::to_string(height) +
-               " pixels (the screen is 1024 x 768)";
+    if (width < 1 || height < 1 || width > largest.width || height > largest.height)
+        return "claims " + std::to_string(width) + " x " + std::to_string(height) + " pixels (the screen is " +
+               std::to_string(largest.width) + " x " + std::to_string(largest.height) + ")";
     // Each plane of a row is padded at most to an even length.
     const long rowBytes = static_cast<long>(word(b, 66));
     if (rowBytes < width || rowBytes > width + 1)

@@ -19,7 +19,7 @@ struct SoundShape {
 // The game's pictures are run-length PCX in 24-bit colour (three planes of 8 bits), no larger
 // than the screen, every row present and nothing after the last. shape, if given, is filled for
 // a picture that passes.
-std::string pictureFault(const std::string& bytes, PictureShape* shape = nullptr);
+std::string pictureFault(const std::string& bytes, const PictureShape& largest, PictureShape* shape = nullptr);
 
 // The game's sounds are WAV files exactly as long as they say, whose parts all lie within them:
 // one PCM format (8 or 16 bits, 1 or 2 channels, 8000 to 48000 samples a second), then one block

@@ -3,6 +3,7 @@
 #include "choreography/choreography.h"
 #include "encounter/lines.h"
 #include "fighters/player.h"
+#include "screen/hud.h"
 #include "screen/paint.h"
 #include "screen/signs.h"
 #include "shell/assets.h"
@@ -18,48 +19,35 @@ constexpr int greetingUnderVictoryY = 300;
 constexpr int pausedY = 250;
 
 int white() { return makecol(255, 255, 255); }
-int black() { return makecol(0, 0, 0); }
-int green() { return makecol(0, 255, 30); }
-int orange() { return makecol(255, 90, 0); }
 
-// The HUD is laid out for a 1024-pixel-wide screen; rectangles include both corners.
-constexpr int meterLeft = 836;
-constexpr double meterLength = 178.0;
-
-struct Pip {
-    int x1, x2;
-    double shotsNeeded;
-};
-// clang-format off
-//                          x1   x2    lit from
-constexpr Pip pips[] = { {834, 894, 1.0},
-                         {895, 955, 2.0},
-                         {956, 1016, 3.0} };
-// clang-format on
+void fill(const Box& box, const Rgb& colour) { rectfill(buffer, box.x1, box.y1, box.x2, box.y2, colourOf(colour)); }
 
 } // namespace
 
 void draw_interface()
 {
-    paintSprite(int_life, 0, 0);
-    paintSprite(int_carm, 650, 0);
+    paintSprite(int_life, hud::lifePlateX, 0);
+    paintSprite(int_carm, hud::carnagePlateX, 0);
 
-    // Two pixels a point of life, inside a two-pixel black frame.
-    rectfill(buffer, 74, 14, 276, 36, black());
-    if (ryke.life > 0)
-        rectfill(buffer, 76, 16, 74 + 2 * ryke.life, 34, green());
-
-    rectfill(buffer, 834, 14, 1016, 36, black());
-    if (ryke.carnage > 0.0) {
-        const int end = static_cast<int>(ryke.carnage / ryke.carnageMax * meterLength + meterLeft);
-        rectfill(buffer, meterLeft, 16, end, 34, orange());
+    fill(hud::lifeFrame, hud::frameColour);
+    if (ryke.life > 0) {
+        Box bar = hud::inside(hud::lifeFrame);
+        bar.x2 = hud::lifeFrame.x1 + hud::pixelsPerLife * ryke.life;
+        fill(bar, hud::lifeColour);
     }
 
-    for (const Pip& pip : pips)
-        rectfill(buffer, pip.x1, 40, pip.x2, 46, black());
-    for (const Pip& pip : pips)
+    fill(hud::carnageFrame, hud::frameColour);
+    if (ryke.carnage > 0.0) {
+        Box meter = hud::inside(hud::carnageFrame);
+        meter.x2 = static_cast<int>(ryke.carnage / ryke.carnageMax * hud::carnageLength + meter.x1);
+        fill(meter, hud::carnageColour);
+    }
+
+    for (const Pip& pip : hud::pips)
+        fill(pip.frame, hud::frameColour);
+    for (const Pip& pip : hud::pips)
         if (ryke.shots >= pip.shotsNeeded)
-            rectfill(buffer, pip.x1 + 2, 42, pip.x2 - 2, 44, orange());
+            fill(hud::inside(pip.frame), hud::carnageColour);
 }
 
 void animate()
@@ -76,7 +64,8 @@ void animate()
     const bool victory = enemiesLeft_L == 0 && enemiesLeft_R == 0;
     if (victory)
         paintSprite(w00t, (screen->w - w00t->w) / 2, 50);
-    textprintf_ex(buffer, font, 120, 40, white(), 0, "Kill Count: %i", killCount_L + killCount_R);
+    textprintf_ex(buffer, font, hud::killCountX, hud::killCountY, colourOf(hud::textColour), 0, "Kill Count: %i",
+                  killCount_L + killCount_R);
     if (!frameSign.large.empty())
         drawSign(buffer, victory ? greetingUnderVictoryY : greetingY, frameSign.large, frameSign.small);
     blit(buffer, screen, 0, 0, 0, 0, buffer->w, buffer->h);

@@ -1,5 +1,7 @@
 #pragma once
-// The one table of the game's sounds and pictures, in load order.
+// The one table of the game's sounds and pictures, in load order. Each handle and its file are
+// written here once: the handles' declarations, their definitions and the tables the loader walks
+// are all made from these lists.
 
 #include <allegro.h>
 
@@ -7,6 +9,87 @@
 #include <vector>
 
 #include "assetfiles/decode.h"
+
+// Sounds, loaded once at start-up. Two (rykeDeathFX, enemyDeath_2FX) are loaded but never played.
+// clang-format off
+//                  handle            file
+#define RYKE_SOUNDS(SOUND) \
+    SOUND(prepareToDie,   "sound/prepareToDie.wav") \
+    SOUND(bg_beat,        "sound/bg_beat.wav") \
+    SOUND(evadeFX,        "sound/evade.wav") \
+    SOUND(gruntFX,        "sound/grunt.wav") \
+    SOUND(gunCockFX,      "sound/gunCock.wav") \
+    SOUND(gunShotFX,      "sound/gunShot.wav") \
+    SOUND(gunShot_2FX,    "sound/gunShot_2.wav") \
+    SOUND(swordClashFX,   "sound/swordClash.wav") \
+    SOUND(rykeDeathFX,    "sound/rykeDeath.wav") \
+    SOUND(carnageShotFX,  "sound/carnageShot.wav") \
+    SOUND(enemyDeathFX,   "sound/enemyDeath.wav") \
+    SOUND(enemyDeath_2FX, "sound/enemyDeath_2.wav")
+
+// Pictures, loaded once at start-up. Stored as seen on the right-hand side, except the handles
+// ending in _flip or _L, which are stored already mirrored.
+//                    handle             file
+#define RYKE_PICTURES(PICTURE) \
+    PICTURE(background,        "images/background_1.pcx") \
+    PICTURE(int_carm,          "images/int_carm.pcx") \
+    PICTURE(int_life,          "images/int_life.pcx") \
+    PICTURE(enterScreen,       "images/enterScreen.pcx") \
+    PICTURE(w00t,              "images/w00t.pcx") \
+    PICTURE(rykeStand,         "images/rykeStick.pcx") \
+    PICTURE(rykeHi_1,          "images/rykeHi_1.pcx") \
+    PICTURE(rykeHi_2,          "images/rykeHi_2.pcx") \
+    PICTURE(rykeHi_3,          "images/rykeHi_3.pcx") \
+    PICTURE(rykeLo_1,          "images/rykeLo_1.pcx") \
+    PICTURE(rykeLo_2,          "images/rykeLo_2.pcx") \
+    PICTURE(rykeLo_3,          "images/rykeLo_3.pcx") \
+    PICTURE(rykeHiKick_1,      "images/rykeHiKick_1.pcx") \
+    PICTURE(rykeHiKick_2,      "images/rykeHiKick_2.pcx") \
+    PICTURE(rykeLoKick_1,      "images/rykeLoKick_1.pcx") \
+    PICTURE(rykeLoKick_2,      "images/rykeLoKick_2.pcx") \
+    PICTURE(rykeCS_1,          "images/rykeCS_1.pcx") \
+    PICTURE(rykeCS_2,          "images/rykeCS_2.pcx") \
+    PICTURE(rykeDodge,         "images/rykeDodge.pcx") \
+    PICTURE(rykePain,          "images/rykePain.pcx") \
+    PICTURE(rykeDeath,         "images/ryke_die.pcx") \
+    PICTURE(badGuy,            "images/badStick.pcx") \
+    PICTURE(badSwordHi_1,      "images/badSwordHi_1.pcx") \
+    PICTURE(badSwordHi_2,      "images/badSwordHi_2.pcx") \
+    PICTURE(badSwordHi_3,      "images/badSwordHi_3.pcx") \
+    PICTURE(badSwordLo_1,      "images/badSwordLo_1.pcx") \
+    PICTURE(badSwordLo_2,      "images/badSwordLo_2.pcx") \
+    PICTURE(badSwordLo_3,      "images/badSwordLo_3.pcx") \
+    PICTURE(badSwordDodge,     "images/badSwordDodge.pcx") \
+    PICTURE(badGuyDeath_1,     "images/bad_die.pcx") \
+    PICTURE(badSwordStun_L,    "images/badSwordStun_L.pcx") \
+    PICTURE(badSwordStun_R,    "images/badSwordStun_R.pcx") \
+    PICTURE(badGuy_flip,       "images/badStick_flip.pcx") \
+    PICTURE(badSwordLo_1_flip, "images/badSwordLo_1_flip.pcx") \
+    PICTURE(gunHi_1,           "images/gunHi_1.pcx") \
+    PICTURE(gunHi_2,           "images/gunHi_2.pcx") \
+    PICTURE(gunHi_3,           "images/gunHi_3.pcx") \
+    PICTURE(gunLo_1,           "images/gunLo_1.pcx") \
+    PICTURE(gunLo_2,           "images/gunLo_2.pcx") \
+    PICTURE(gunLo_3,           "images/gunLo_3.pcx") \
+    PICTURE(gunDodge,          "images/gunDodge.pcx") \
+    PICTURE(gunStun_L,         "images/gunStun_L.pcx") \
+    PICTURE(gunStun_R,         "images/gunStun_R.pcx") \
+    PICTURE(gunStand,          "images/gunStand.pcx") \
+    PICTURE(gunStand_flip,     "images/gunStand_flip.pcx") \
+    PICTURE(gunMove_R,         "images/gunMove_R.pcx") \
+    PICTURE(gunMove_L,         "images/gunMove_L.pcx") \
+    PICTURE(gunDeath_1,        "images/gunDie.pcx")
+// clang-format on
+
+#define RYKE_DECLARE_SOUND(handle, file) extern SAMPLE* handle;
+#define RYKE_DECLARE_PICTURE(handle, file) extern BITMAP* handle;
+RYKE_SOUNDS(RYKE_DECLARE_SOUND)
+RYKE_PICTURES(RYKE_DECLARE_PICTURE)
+#undef RYKE_DECLARE_SOUND
+#undef RYKE_DECLARE_PICTURE
+
+// The back buffer every frame is composed in.
+extern BITMAP* buffer;
 
 struct SampleAsset {
     SAMPLE** handle;
@@ -18,27 +101,10 @@ struct PictureAsset {
     const char* path;
 };
 
-// Sounds, loaded once at start-up.
-extern SAMPLE *prepareToDie, *bg_beat, *evadeFX, *gruntFX, *gunCockFX, *gunShotFX, *gunShot_2FX,
-    *swordClashFX, *rykeDeathFX, *carnageShotFX, *enemyDeathFX, *enemyDeath_2FX;
-
-// The back buffer every frame is composed in.
-extern BITMAP* buffer;
-
-// Pictures, loaded once at start-up. Stored as seen on the right-hand side, except the
-// handles ending in _flip or _L, which are stored already mirrored.
-extern BITMAP *background, *int_carm, *int_life, *enterScreen, *w00t;
-extern BITMAP *rykeStand, *rykeHi_1, *rykeHi_2, *rykeHi_3, *rykeLo_1, *rykeLo_2, *rykeLo_3,
-    *rykeHiKick_1, *rykeHiKick_2, *rykeLoKick_1, *rykeLoKick_2, *rykeCS_1, *rykeCS_2, *rykeDodge,
-    *rykePain, *rykeDeath;
-extern BITMAP *badGuy, *badSwordHi_1, *badSwordHi_2, *badSwordHi_3, *badSwordLo_1, *badSwordLo_2,
-    *badSwordLo_3, *badSwordDodge, *badGuyDeath_1, *badSwordStun_L, *badSwordStun_R, *badGuy_flip,
-    *badSwordLo_1_flip;
-extern BITMAP *gunHi_1, *gunHi_2, *gunHi_3, *gunLo_1, *gunLo_2, *gunLo_3, *gunDodge, *gunStun_L,
-    *gunStun_R, *gunStand, *gunStand_flip, *gunMove_R, *gunMove_L, *gunDeath_1;
-
-constexpr int sampleAssetCount = 12;
-constexpr int pictureAssetCount = 48;
+#define RYKE_COUNT_ASSET(handle, file) +1
+constexpr int sampleAssetCount = 0 RYKE_SOUNDS(RYKE_COUNT_ASSET);
+constexpr int pictureAssetCount = 0 RYKE_PICTURES(RYKE_COUNT_ASSET);
+#undef RYKE_COUNT_ASSET
 
 extern const SampleAsset sampleAssets[sampleAssetCount];
 extern const PictureAsset pictureAssets[pictureAssetCount];

@@ -10,6 +10,7 @@
 #include "screen/frame.h"
 #include "screen/signs.h"
 #include "shell/assets.h"
+#include "shell/startup.h"
 #include "stores/best_score.h"
 #include "sound/cue.h"
 #include "pause/pause.h"
@@ -33,7 +34,7 @@ void titleScreen()
         chooseSpeedByArrows();
         const int speed = assistSpeed();
         composeTitle(buffer, enterScreen, speedLine(speed), bestLine(speed, bestScoreAt(speed)));
-        blit(buffer, screen, 0, 0, 0, 0, 1024, 768);
+        blit(buffer, screen, 0, 0, 0, 0, screenWidth, screenHeight);
         if (quitRequested()) {
             gameOn = 0;
             gameLoop = 0;

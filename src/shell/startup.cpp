@@ -37,9 +37,9 @@ static void reportNoDevice(const char* device)
 static bool openScreen()
 {
     set_color_depth(32);
-    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, 1024, 768, 0, 0) == 0)
+    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, screenWidth, screenHeight, 0, 0) == 0)
         return true;
-    if (set_gfx_mode(GFX_AUTODETECT, 1024, 768, 0, 0) == 0)
+    if (set_gfx_mode(GFX_AUTODETECT, screenWidth, screenHeight, 0, 0) == 0)
         return true;
     allegro_message("Error setting graphics mode\n%s\n", allegro_error);
     return false;

@@ -1,5 +1,9 @@
 #pragma once
 
+// The game's screen: its window, its back buffer, and the largest picture it loads.
+constexpr int screenWidth = 1024;
+constexpr int screenHeight = 768;
+
 // Brings the library up (system, keyboard, timer, a 1024 x 768 x 32 window, sound), loads
 // every asset and starts the frame clock. Returns false when the game cannot run; the
 // player has then been told why (stderr without a display, a message box with one). A quit

@@ -2,17 +2,12 @@
 # shellcheck source-path=SCRIPTDIR
 # ENTER on the title starts a bout (the arena with a full life bar and an empty carnage meter),
 # the bout keeps running, and ESC in the bout ends the program cleanly.
+# Usage: bout.sh PATH/TO/ryke PATH/TO/ryke_replay
 source "$(dirname "$0")/lib.sh"
+compose_fresh_hud "$(realpath "${2:?usage: $0 PATH/TO/ryke PATH/TO/ryke_replay}")"
 
-# HUD colours and places: life bar green inside a black frame, carnage meter black while empty.
-life_bar=(150 25) life_frame=(75 15) carnage_meter=(900 25)
-
-# shows_bout SHOT: true when the shot has the HUD of a fresh bout.
-shows_bout() {
-    [[ $(pixel "$1" "${life_bar[@]}") == 0,255,30 &&
-        $(pixel "$1" "${life_frame[@]}") == 0,0,0 &&
-        $(pixel "$1" "${carnage_meter[@]}") == 0,0,0 ]]
-}
+# shows_bout SHOT: true when the shot has the HUD of a fresh bout, as the frame composer draws it.
+shows_bout() { shows_fresh_hud "$1"; }
 
 need_display
 start_game "$REPO_ROOT"
@@ -26,15 +21,16 @@ bout_now() {
     shows_bout "$1"
 }
 
-# moved_on: the bout goes on: the fighters have moved since the first bout frame, HUD still there.
+# moved_on: the bout goes on: the fighters have moved since the first bout frame, the HUD's life
+# frame still there.
 moved_on() {
     alive "$GAME_PID" || { wait_exit 0; fail "ryke ended during the bout with status $GAME_STATUS"; }
     screenshot "$win" "$WORK/bout-later.png"
     (($(differing_pixels "$WORK/bout-later.png" "$WORK/bout.png") > 500)) &&
-        [[ $(pixel "$WORK/bout-later.png" "${life_frame[@]}") == 0,0,0 ]]
+        [[ $(pixel "$WORK/bout-later.png" 75 15) == 0,0,0 ]]
 }
 
-press_until "$win" Return bout_now "$WORK/bout.png" || fail "no bout HUD after ENTER (life bar pixel $(pixel "$WORK/bout.png" "${life_bar[@]}"))"
+press_until "$win" Return bout_now "$WORK/bout.png" || fail "no fresh bout's HUD after ENTER"
 keep_shot "$WORK/bout.png" bout.png
 # The enemies open their attacks within the first seconds.
 poll "$PATIENCE" moved_on || fail "the bout stood still or its arena went"

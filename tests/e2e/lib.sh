@@ -167,6 +167,23 @@ pixel() {
 # shellcheck disable=SC2034  # for the tests that compare them
 SPEED_LINE=1024x16+0+626 BEST_LINE=1024x16+0+726
 
+# The HUD's strip across the top of the screen: the bars, the shot pips and the kill count.
+HUD_STRIP=1024x50+0+0
+
+# compose_fresh_hud REPLAY: composes a bout's first frames with the game's own frame composer
+# (the bout runner REPLAY) and keeps the frame as $WORK/fresh.bmp: full life, no carnage, no kills.
+compose_fresh_hud() {
+    printf 'frames every 20\nlast 2\n' >"$WORK/fresh.bout"
+    (cd "$REPO_ROOT" && "$1" shots "$WORK/fresh.bout" "$WORK" 2) >/dev/null ||
+        fail "the replay tool could not compose a bout's first frame"
+    mv "$WORK/frame-2.bmp" "$WORK/fresh.bmp"
+}
+
+# shows_fresh_hud SHOT: whether SHOT's HUD is exactly a fresh bout's, as compose_fresh_hud made it.
+shows_fresh_hud() {
+    (($(region_diff "$1" "$WORK/fresh.bmp" "$HUD_STRIP") == 0))
+}
+
 # region_diff A B GEOMETRY: how many pixels of that part of A and B differ.
 region_diff() {
     convert "$1" -crop "$3" +repage "$WORK/a.png"

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     PictureShape picture;
-    if (pictureFault(bytes, &picture).empty()) {
+    if (pictureFault(bytes, {1024, 768}, &picture).empty()) {
         BITMAP* decoded = decodePicture(bytes);
         if (!decoded || decoded->w != picture.width || decoded->h != picture.height)
             std::abort();

@@ -10,8 +10,6 @@
 #include "canvas.h"
 #include "figure.h"
 
-// The screen the pictures are made for.
-constexpr int kScreenW = 1024, kScreenH = 768;
 // The line the fighters' feet stand on.
 constexpr int kGroundY = 680;
 

@@ -5,6 +5,7 @@
 #include "detmath.h"
 #include "pictures.h"
 #include "shell/assets.h"
+#include "shell/startup.h"
 
 namespace {
 
@@ -25,8 +26,8 @@ std::vector<Vec> ridge(uint32_t seed, double baseY, double rough, double bottom)
     }
     std::vector<Vec> pts;
     for (int i = 0; i < kPoints; ++i)
-        pts.push_back({i * (kScreenW / (kPoints - 1.0)), baseY - std::abs(h[i])});
-    pts.push_back({static_cast<double>(kScreenW), bottom});
+        pts.push_back({i * (screenWidth / (kPoints - 1.0)), baseY - std::abs(h[i])});
+    pts.push_back({static_cast<double>(screenWidth), bottom});
     pts.push_back({0, bottom});
     return pts;
 }
@@ -65,7 +66,7 @@ void paintBackground(Canvas& c, FitReport&)
     c.verticalGradient(380, 561, {128, 62, 108}, {246, 154, 88});
     det::Rng rng(2024);
     for (int i = 0; i < 70; ++i) {  // stars
-        const double x = rng.range(0, kScreenW);
+        const double x = rng.range(0, screenWidth);
         const double y = rng.range(60, 300);
         const double r = rng.range(0.6, 1.5);
         c.disc({x, y}, r, {232, 228, 255});
@@ -78,29 +79,29 @@ void paintBackground(Canvas& c, FitReport&)
     branch(c, trees, {130, 548}, 184, 70, 6, {36, 24, 44});
     branch(c, trees, {905, 545}, 178, 58, 5, {36, 24, 44});
     // The ground: far field, the beaten path the fighters stand on (feet at y 680), near field.
-    c.verticalGradient(560, 768, {112, 90, 64}, {60, 46, 34});
-    for (int x = 0; x < kScreenW; x += 64) {  // fence along the far edge of the field
+    c.verticalGradient(560, screenHeight, {112, 90, 64}, {60, 46, 34});
+    for (int x = 0; x < screenWidth; x += 64) {  // fence along the far edge of the field
         c.capsule({x + 20.0, 566}, {x + 20.0, 598}, 3, {64, 44, 30});
         c.capsule({x + 0.0, 576}, {x + 64.0, 575}, 2, {74, 52, 34});
     }
     std::vector<Vec> path;
     det::Rng edge(99);
-    for (int x = 0; x <= kScreenW; x += 32)
+    for (int x = 0; x <= screenWidth; x += 32)
         path.push_back({static_cast<double>(x), 652 + edge.signedUnit() * 4});
-    for (int x = kScreenW; x >= 0; x -= 32)
+    for (int x = screenWidth; x >= 0; x -= 32)
         path.push_back({static_cast<double>(x), 712 + edge.signedUnit() * 4});
     c.polygon(path, {150, 122, 88});
-    c.rect(0, 679, kScreenW, 682, {136, 110, 80});
+    c.rect(0, 679, screenWidth, 682, {136, 110, 80});
     det::Rng scatter(31);
     for (int i = 0; i < 24; ++i) {
         const double y = i % 2 ? scatter.range(600, 640) : scatter.range(724, 760);
-        const double x = scatter.range(10, kScreenW - 10);
+        const double x = scatter.range(10, screenWidth - 10);
         const double size = scatter.range(4, 9);
         stone(c, scatter, {x, y}, size);
     }
     for (int i = 0; i < 60; ++i) {  // grass tufts off the path
         const double y = i % 2 ? scatter.range(590, 648) : scatter.range(716, 766);
-        const Vec at{scatter.range(0, kScreenW), y};
+        const Vec at{scatter.range(0, screenWidth), y};
         for (int blade = -1; blade <= 1; ++blade)
             c.capsule(at, at + Vec{blade * 4.0, -9.0 - (blade == 0) * 4}, 1.1, {78, 104, 50});
     }
@@ -109,7 +110,7 @@ void paintBackground(Canvas& c, FitReport&)
 void paintTitle(Canvas& c, FitReport&)
 {
     c.verticalGradient(0, 600, {18, 6, 12}, {96, 18, 20});
-    c.verticalGradient(600, kScreenH, {30, 8, 10}, {8, 2, 4});
+    c.verticalGradient(600, screenHeight, {30, 8, 10}, {8, 2, 4});
     c.disc({512, 360}, 214, {168, 34, 28});
     c.disc({512, 360}, 196, {206, 48, 34});
     // Three silhouettes against the sun: sword enemy, the hero, gun enemy.
@@ -117,16 +118,16 @@ void paintTitle(Canvas& c, FitReport&)
     drawSilhouette(c, Who::SwordEnemy, poses::swordGuard, {250, false}, 602, 0.95, shade);
     drawSilhouette(c, Who::Hero, poses::heroGuard, {512, false}, 602, 1.05, shade);
     drawSilhouette(c, Who::GunEnemy, poses::gunGuard, {790, true}, 602, 0.95, shade);
-    c.rect(0, 600, kScreenW, 606, {60, 12, 14});
+    c.rect(0, 600, screenWidth, 606, {60, 12, 14});
     const std::string title = "RYKE";
     const double scale = 18;
-    const double x = (kScreenW - Canvas::textWidth(title, scale)) / 2;
+    const double x = (screenWidth - Canvas::textWidth(title, scale)) / 2;
     c.text(title, x + 10, 50 + 10, scale, {0, 0, 0});
     c.rampText(title, x, 50, scale, {255, 240, 160}, {236, 120, 28}, 5, {60, 10, 4});
     const std::string tag = "ONE BLADE AGAINST TWO LINES";
-    c.text(tag, (kScreenW - Canvas::textWidth(tag, 2)) / 2, 214, 2, {255, 214, 150}, 2, {40, 6, 6});
+    c.text(tag, (screenWidth - Canvas::textWidth(tag, 2)) / 2, 214, 2, {255, 214, 150}, 2, {40, 6, 6});
     const std::string prompt = "Press ENTER to fight, ESC to quit";
-    c.text(prompt, (kScreenW - Canvas::textWidth(prompt, 3)) / 2, 676, 3, kWhite, 3, {0, 0, 0});
+    c.text(prompt, (screenWidth - Canvas::textWidth(prompt, 3)) / 2, 676, 3, kWhite, 3, {0, 0, 0});
 }
 
 }  // namespace
@@ -320,8 +321,8 @@ std::vector<PictureRecipe> sceneryPictures()
     // clang-format off
     //   picture       width     height    masked  grounded  paint              mirror of  mask probes
     return {
-        {&background,  kScreenW, kScreenH, false,  false,    paintBackground},
-        {&enterScreen, kScreenW, kScreenH, false,  false,    paintTitle},
+        {&background,  screenWidth, screenHeight, false,  false,    paintBackground},
+        {&enterScreen, screenWidth, screenHeight, false,  false,    paintTitle},
         // The panels touch the screen's edges; each has one slanted end over the backdrop.
         {&int_life,    300,      56,       true,   false,    paintLifePanel,    nullptr,   {{299, 55}}},
         {&int_carm,    374,      56,       true,   false,    paintCarnagePanel, nullptr,   {{0, 0}}},

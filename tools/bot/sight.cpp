@@ -5,6 +5,7 @@
 
 #include "fighters/names.h"
 #include "replay/recorder.h"
+#include "screen/hud.h"
 #include "shell/assets.h"
 
 namespace {
@@ -100,20 +101,21 @@ Figure keepSince(Figure now, const View& before, int at)
     return now;
 }
 
-// The HUD as drawn: the green life bar, two pixels a point from x = 76 inside its frame (none
-// drawn at no life), and the orange shot pips on their row at y = 42.
+// The HUD as drawn: the life bar's length inside its frame (none drawn at no life), and the lit
+// shot pips.
 void readHud(View& view)
 {
-    const int green = makecol(0, 255, 30), orange = makecol(255, 90, 0);
+    const Box lifeBar = hud::inside(hud::lifeFrame);
+    const int pipTop = hud::inside(hud::pips[0].frame).y1;
     view.life = 0;
     view.pips = 0;
     for (const DrawCall& f : drawCalls) {
         if (f.target != buffer || std::strcmp(f.call, "rectfill") != 0)
             continue;
         // A fill's far corner is (x + w - 1, y + h - 1).
-        if (f.color == green && f.x == 76 && f.y == 16)
-            view.life = (f.x + f.w - 1 - 74) / 2;
-        if (f.color == orange && f.y == 42)
+        if (f.color == colourOf(hud::lifeColour) && f.x == lifeBar.x1 && f.y == lifeBar.y1)
+            view.life = (f.x + f.w - 1 - hud::lifeFrame.x1) / hud::pixelsPerLife;
+        if (f.color == colourOf(hud::carnageColour) && f.y == pipTop)
             ++view.pips;
     }
 }

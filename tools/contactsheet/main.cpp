@@ -21,15 +21,14 @@
 #include "cells.h"
 #include "replay/runner.h"
 #include "shell/assets.h"
-#include "shell/assets.h"
+#include "shell/startup.h"
 
 namespace {
 
 constexpr int kShrink = 4;  // each frame is shown at a quarter of its width and height
 constexpr int kColumns = 10;
 constexpr int kGap = 6, kCaptionH = 12, kTitleH = 28, kMargin = 10;
-constexpr int kFrameW = 1024, kFrameH = 768;
-constexpr int kCellW = kFrameW / kShrink, kCellH = kFrameH / kShrink;
+constexpr int kCellW = screenWidth / kShrink, kCellH = screenHeight / kShrink;
 
 struct Colour {
     int r, g, b;
@@ -75,8 +74,8 @@ void shrinkInto(BITMAP* sheet, int x0, int y0)
 // channel, and the library leaves that channel zero.
 bool saveFullFrame(const std::string& path)
 {
-    BITMAP* frame = create_bitmap_ex(24, kFrameW, kFrameH);
-    blit(screen, frame, 0, 0, 0, 0, kFrameW, kFrameH);
+    BITMAP* frame = create_bitmap_ex(24, screenWidth, screenHeight);
+    blit(screen, frame, 0, 0, 0, 0, screenWidth, screenHeight);
     const bool saved = save_png(path.c_str(), frame, nullptr) == 0;
     destroy_bitmap(frame);
     return saved;

@@ -15,6 +15,7 @@
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "shell/quit.h"
+#include "shell/startup.h"
 #include "shell/timer.h"
 
 bool startHeadless(std::string& error)
@@ -24,7 +25,7 @@ bool startHeadless(std::string& error)
         return false;
     }
     set_color_depth(32);
-    screen = create_bitmap(1024, 768);
+    screen = create_bitmap(screenWidth, screenHeight);
     const std::vector<RefusedAsset> refused = loadAssets();
     if (!screen || !refused.empty()) {
         error = "could not load " +
@@ -258,7 +259,7 @@ std::vector<std::string> Watch::after(int now) const
     bool victoryShown = false;
     for (const DrawCall& d : drawCalls) {
         victoryShown = victoryShown || d.sprite == w00t;
-        if (d.x >= 1024 || d.x + d.w <= 0 || d.y >= 768 || d.y + d.h <= 0)
+        if (d.x >= screenWidth || d.x + d.w <= 0 || d.y >= screenHeight || d.y + d.h <= 0)
             fault(pictureName(d.sprite) + " is drawn off the screen at " + std::to_string(d.x) + "," +
                   std::to_string(d.y));
     }

@@ -10,7 +10,7 @@
 #include "replay/recorder.h"
 #include "replay/script.h"
 
-// Brings the library up without a system driver, a 1024 x 768 memory screen in 32-bit colour,
+// Brings the library up without a system driver, a memory screen of the game's size in 32-bit colour,
 // loads the assets from the working directory and starts recording. False, with why, if not.
 bool startHeadless(std::string& error);
 
