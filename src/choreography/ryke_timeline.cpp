@@ -30,12 +30,12 @@ void followUpFacingLeft(player& p)
         currentEnemy = enemyOnDeck_L;
 }
 
-// A carnage shot gives back 15 life, up to 100.
+// A carnage shot gives back 15 life, up to full.
 void lifeBonus(player& p)
 {
     p.life += 15;
-    if (p.life > 100)
-        p.life = 100;
+    if (p.life > fullLife)
+        p.life = fullLife;
 }
 
 constexpr SoundOnce carnageBlast = {&character::firstSoundPlayed, Cue::carnageBlast};

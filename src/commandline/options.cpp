@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 #include "shell/timer.h"
 
@@ -11,14 +12,28 @@
 
 namespace {
 
-const char usage[] =
-    "Usage: ryke [--speed N]\n"
-    "A side-view sword fight against two lines of a hundred enemies.\n"
-    "  --speed N   play at N% of the full speed: 100 (the default), 90, 80, 70, 60 or 50\n"
-    "  --help      show this help and exit\n"
-    "  --version   show the version and exit\n"
-    "Run it from the folder that holds images/ and sound/ (the installed /usr/games/ryke does).\n"
-    "Keys and files: man 6 ryke, or the README.\n";
+// The assist speeds as a player reads them: "100, 90, 80, 70, 60 or 50".
+std::string speedChoices()
+{
+    std::string words;
+    const std::size_t count = std::size(assistSpeeds);
+    for (std::size_t i = 0; i < count; ++i)
+        words += (i == 0 ? "" : i + 1 == count ? " or " : ", ") + std::to_string(assistSpeeds[i]);
+    return words;
+}
+
+std::string usage()
+{
+    return "Usage: ryke [--speed N]\n"
+           "A side-view sword fight against two lines of a hundred enemies.\n"
+           "  --speed N   play at N% of the full speed: " +
+           speedChoices() +
+           " (full speed by default)\n"
+           "  --help      show this help and exit\n"
+           "  --version   show the version and exit\n"
+           "Run it from the folder that holds images/ and sound/ (the installed /usr/games/ryke does).\n"
+           "Keys and files: man 6 ryke, or the README.\n";
+}
 
 CommandLine refused(const std::string& why)
 {
@@ -48,7 +63,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
         if (arg == "--help" || arg == "-h") {
             CommandLine help;
             help.play = false;
-            help.out = usage;
+            help.out = usage();
             return help;
         }
         if (arg == "--version") {
@@ -60,7 +75,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
         std::string value;
         if (arg == "--speed") {
             if (i + 1 == args.size())
-                return refused("--speed needs a value: 100, 90, 80, 70, 60 or 50");
+                return refused("--speed needs a value: " + speedChoices());
             value = args[++i];
         } else if (arg.rfind("--speed=", 0) == 0) {
             value = arg.substr(8);
@@ -69,7 +84,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
         }
         line.speedPercent = speedFrom(value);
         if (!line.speedPercent)
-            return refused("--speed " + value + ": the speed must be 100, 90, 80, 70, 60 or 50");
+            return refused("--speed " + value + ": the speed must be " + speedChoices());
     }
     return line;
 }

@@ -7,7 +7,7 @@
 #include "fighters/player.h"
 #include "shell/quit.h"
 
-bool holding = false;
+PressLatch actionPress;
 
 // clang-format off
 //                                     move               facing right  facing left
@@ -79,13 +79,8 @@ const MoveRow* firstTaken(int KeyBinding::*keyInFacing)
 // One press, one action: a key held down acts once, until it is seen released.
 void scan(const MoveRow* taken)
 {
-    if (!taken) {
-        holding = false;
-        return;
-    }
-    if (!holding)
+    if (actionPress.pressed(taken != nullptr))
         taken->act();
-    holding = true;
 }
 
 bool mayAct() { return ryke.getAttackState() == states::normal && currentEnemy->getAttackState() != states::dead; }
@@ -100,8 +95,6 @@ void input()
         else if (ryke.facing == facings::left)
             scan(firstTaken(&KeyBinding::facingLeft));
     }
-    if (quitRequested()) {
-        gameOn = 0;
-        gameLoop = 0;
-    }
+    if (quitRequested())
+        endProgram();
 }

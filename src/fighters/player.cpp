@@ -6,7 +6,7 @@
 
 player::player()
 {
-    life = 100;
+    life = fullLife;
     faceRight();
     setTimings(heroTimings);
 }

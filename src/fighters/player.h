@@ -4,6 +4,9 @@
 
 #include "fighters/character.h"
 
+// The hero's life at the start of a bout, and the most a carnage shot gives back.
+constexpr int fullLife = 100;
+
 // The hero's attacks wind up for 30 hundredths; a parry winds up in a quarter of that.
 constexpr AttackTimings heroTimings = timingsAfterWindUp(30);
 constexpr int parryWindUpEnds(int attackWindUpEnds) { return attackWindUpEnds / 4; }

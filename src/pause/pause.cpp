@@ -2,14 +2,13 @@
 
 #include <allegro.h>
 
-#include "shell/timer.h"
+#include "controls/latch.h"
 
 std::atomic<bool> windowFocused{true};
 
 namespace {
 bool pausedByHand = false;
-bool pHeld = false;
-bool paused = false;
+PressLatch pKey;
 
 void focusIn() { windowFocused.store(true); }
 void focusOut() { windowFocused.store(false); }
@@ -24,21 +23,13 @@ void watchFocus()
 
 bool updatePause()
 {
-    const bool pDown = key[KEY_P] != 0;
-    if (pDown && !pHeld)
+    if (pKey.pressed(key[KEY_P] != 0))
         pausedByHand = !pausedByHand;
-    pHeld = pDown;
-    const bool now = pausedByHand || !windowFocused.load();
-    if (now != paused)
-        stopClock(now);
-    paused = now;
-    return paused;
+    return pausedByHand || !windowFocused.load();
 }
 
 void endPause()
 {
     pausedByHand = false;
-    pHeld = false;
-    paused = false;
-    stopClock(false);
+    pKey = {};
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A bout stands still while the window is away from the keyboard (another window has the
-// focus) or while the player has paused it with P; the clock stops meanwhile, so nothing is
-// owed when it goes on.
+// focus) or while the player has paused it with P. The frame loop stops the clock meanwhile, so
+// nothing is owed when it goes on.
 
 #include <atomic>
 
@@ -10,8 +10,7 @@ extern std::atomic<bool> windowFocused;
 
 // Tells the library to keep running in the background and to report focus changes.
 void watchFocus();
-// Follows the focus and P (one toggle a press) for the bout under way, stopping or starting the
-// clock when that changes. True while the bout is paused.
+// Follows the focus and P (one toggle a press) for the bout under way. True while it is paused.
 bool updatePause();
-// Leaves the pause behind (at the end of a bout): the clock runs, P is unpressed.
+// Leaves the pause behind at the end of a bout: P is unpressed.
 void endPause();

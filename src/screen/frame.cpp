@@ -24,6 +24,9 @@ void fill(const Box& box, const Rgb& colour) { rectfill(buffer, box.x1, box.y1, 
 
 } // namespace
 
+static_assert(hud::lifeFrame.x2 == hud::lifeFrame.x1 + hud::border + hud::pixelsPerLife * fullLife,
+              "the life bar's frame holds a full life");
+
 void draw_interface()
 {
     paintSprite(int_life, hud::lifePlateX, 0);

@@ -35,10 +35,8 @@ void titleScreen()
         const int speed = assistSpeed();
         composeTitle(buffer, enterScreen, speedLine(speed), bestLine(speed, bestScoreAt(speed)));
         blit(buffer, screen, 0, 0, 0, 0, screenWidth, screenHeight);
-        if (quitRequested()) {
-            gameOn = 0;
-            gameLoop = 0;
-        }
+        if (quitRequested())
+            endProgram();
     }
 }
 
@@ -46,7 +44,7 @@ void startBout()
 {
     cue(Cue::boutStart);
     gameOn = 1;
-    ryke.life = 100;
+    ryke.life = fullLife;
     ryke.shots = 0.0;
     ryke.carnage = 0.0;
     ryke.returnNormal();
@@ -82,12 +80,12 @@ void fillLines(const EnemyPools& pools)
 
 void framePass()
 {
-    if (updatePause()) {
+    const bool paused = updatePause();
+    stopClock(paused);
+    if (paused) {
         showPaused();
-        if (quitRequested()) {
-            gameOn = 0;
-            gameLoop = 0;
-        }
+        if (quitRequested())
+            endProgram();
         // Nothing moves while paused: no need to spin.
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         return;
@@ -125,6 +123,7 @@ void playBout()
     }
     frameSign = {};
     endPause();
+    stopClock(false);
     recordBout(speed, killCount_L + killCount_R);
 }
 

@@ -9,3 +9,9 @@ int gameLoop = 1;
 std::atomic<bool> closeRequested{false};
 
 bool quitRequested() { return key[KEY_ESC] || closeRequested.load() || stopSignal.load() != 0; }
+
+void endProgram()
+{
+    gameOn = 0;
+    gameLoop = 0;
+}

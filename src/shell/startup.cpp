@@ -97,7 +97,7 @@ static void reportRefused(const std::vector<RefusedAsset>& refused)
 static bool quitWhileStarting()
 {
     if (quitRequested())
-        gameLoop = 0;
+        endProgram();
     return !gameLoop;
 }
 

@@ -4,6 +4,7 @@
 
 #include <iterator>
 
+#include "controls/latch.h"
 #include "shell/timer.h"
 
 namespace {
@@ -11,14 +12,14 @@ namespace {
 struct Arrow {
     int key;
     int step;
-    bool held;
+    PressLatch press;
 };
 // clang-format off
-//             key        step  held
-Arrow arrows[] = { {KEY_LEFT,  -1,   false},
-                   {KEY_DOWN,  -1,   false},
-                   {KEY_RIGHT, +1,   false},
-                   {KEY_UP,    +1,   false} };
+//             key        step  press
+Arrow arrows[] = { {KEY_LEFT,  -1,   {}},
+                   {KEY_DOWN,  -1,   {}},
+                   {KEY_RIGHT, +1,   {}},
+                   {KEY_UP,    +1,   {}} };
 // clang-format on
 
 std::string percent(int speed) { return std::to_string(speed) + "%"; }
@@ -39,12 +40,9 @@ int speedAfter(int speed, int steps)
 int arrowSteps()
 {
     int steps = 0;
-    for (Arrow& arrow : arrows) {
-        const bool down = key[arrow.key] != 0;
-        if (down && !arrow.held)
+    for (Arrow& arrow : arrows)
+        if (arrow.press.pressed(key[arrow.key] != 0))
             steps += arrow.step;
-        arrow.held = down;
-    }
     return steps;
 }
 

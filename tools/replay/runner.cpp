@@ -56,7 +56,7 @@ void freshBout(unsigned seed)
         key[k] = 0;
     closeRequested.store(false);
     std::srand(seed);
-    holding = false;
+    actionPress = {};
     gameOn = 1;
     gameLoop = 1;
     ryke = player();
@@ -226,7 +226,7 @@ std::vector<std::string> Watch::after(int now) const
 {
     std::vector<std::string> broken = lineInvariants();
     auto fault = [&](const std::string& what) { broken.push_back(what); };
-    if (ryke.life > 100)
+    if (ryke.life > fullLife)
         fault("the hero has " + std::to_string(ryke.life) + " life");
     if (heroStateBefore == states::dead && (ryke.attackState != states::dead || ryke.stateTime != heroTimeBefore))
         fault("the dead hero acted: " + ryke.attackState);
