@@ -8,11 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/need_packages.sh
 
-# libloadpng4-dev's pkg-config file asks for -lpng and -lz without the package depending on
-# their -dev packages; cpack needs `file` to tell programs from data, and dpkg-dev's
-# dpkg-shlibdeps, dpkg-buildflags and dpkg-parsechangelog for the dependencies, Debian's
-# hardening flags and the fallback date.
-PACKAGES=(build-essential cmake pkg-config liballegro4-dev libloadpng4-dev libpng-dev zlib1g-dev file dpkg-dev)
+# cpack needs `file` to tell programs from data, and dpkg-dev's dpkg-shlibdeps, dpkg-buildflags
+# and dpkg-parsechangelog for the dependencies, Debian's hardening flags and the fallback date.
+PACKAGES=("${BUILD_PACKAGES[@]}" "${PNG_LINK_PACKAGES[@]}" file dpkg-dev)
 BUILD=${1:-build-deb}
 
 writable_trees "$BUILD"

@@ -15,9 +15,7 @@ if ! display_reachable; then
 fi
 writable_trees build
 
-PACKAGES=(build-essential cmake pkg-config liballegro4-dev libloadpng4-dev)
-
-need_packages "${PACKAGES[@]}"
+need_packages "${BUILD_PACKAGES[@]}"
 # Configure once; a build/ that test.sh set up (with tests) is reused as it is.
 if [[ ! -f build/CMakeCache.txt ]]; then
     cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DRYKE_TESTS=OFF

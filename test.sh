@@ -8,11 +8,9 @@ cd "$(dirname "$0")"
 source scripts/need_packages.sh
 source scripts/stages.sh
 
-# libloadpng4-dev links with libpng and zlib without depending on their -dev packages; the
-# package test checks with file, lintian, appstream and man-db what Debian would check.
-PACKAGES=(build-essential cmake pkg-config liballegro4-dev libloadpng4-dev libpng-dev zlib1g-dev
-    googletest libgtest-dev xvfb xdotool imagemagick x11-utils python3-xlib python3-numpy
-    dpkg-dev file desktop-file-utils lintian appstream man-db clang libclang-rt-14-dev)
+# The package test checks with file, lintian, appstream and man-db what Debian would check.
+PACKAGES=("${BUILD_PACKAGES[@]}" "${PNG_LINK_PACKAGES[@]}" "${WINDOW_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+    googletest libgtest-dev python3-xlib python3-numpy dpkg-dev file desktop-file-utils lintian appstream man-db)
 JOBS=2
 LOGS=$(mktemp -d "${TMPDIR:-/tmp}/ryke-test.XXXXXX")
 source tests/e2e/xvfb.sh

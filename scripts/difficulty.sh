@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/need_packages.sh
-need_packages build-essential cmake pkg-config liballegro4-dev gnuplot-nox
+need_packages "${BUILD_PACKAGES[@]}" gnuplot-nox
 
 BOUTS=${1:-50}
 SLIPS=0,0.05,0.15

@@ -20,7 +20,7 @@ MIRROR=http://deb.debian.org/debian
 # Downloaded packages are kept between runs, so a second run fetches nothing again.
 CACHE=/var/cache/ryke-fresh
 # Everything the harness itself uses on this machine; the chroots get only what the README says.
-need_packages debootstrap xvfb xdotool imagemagick x11-utils python3 git
+need_packages debootstrap "${WINDOW_PACKAGES[@]}" python3 git
 
 FRESH=$(mktemp -d /var/tmp/ryke-fresh.XXXXXX)
 LOGS=$FRESH/logs

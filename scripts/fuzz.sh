@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 source scripts/need_packages.sh
 seconds=${1:-60}
 writable_trees build-fuzz
-need_packages clang libclang-rt-14-dev cmake pkg-config liballegro4-dev libloadpng4-dev
+need_packages "${FUZZ_PACKAGES[@]}" "${BUILD_PACKAGES[@]}"
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DRYKE_FUZZ=ON -DRYKE_TESTS=OFF \
     -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" -DRYKE_FUZZ_SECONDS="$seconds" >/dev/null
 nice -n 10 cmake --build build-fuzz -j2 --target asset_fuzz

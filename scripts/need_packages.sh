@@ -2,6 +2,17 @@
 # What play.sh, test.sh and the other scripts share before they build: the Debian packages they
 # need, build trees they may write, and a display to show the game on.
 
+# The package lists the scripts install from, each written once here.
+# Building the game: CMake's configuration looks for the PNG add-on as well as the library.
+BUILD_PACKAGES=(build-essential cmake pkg-config liballegro4-dev libloadpng4-dev)
+# Linking the tools that write PNG (the generator's icon, the contact sheet): libloadpng4-dev's
+# pkg-config file asks for -lpng and -lz without the package depending on their -dev packages.
+PNG_LINK_PACKAGES=(libpng-dev zlib1g-dev)
+# A real window for the end-to-end tests: an X server of their own, key presses, screenshots.
+WINDOW_PACKAGES=(xvfb xdotool imagemagick x11-utils)
+# The fuzzer: clang and its sanitizers' runtime.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
 # need_packages PACKAGE...: installs the Debian packages that are missing when run as root;
 # otherwise prints the one line to run as root first and stops.
 need_packages() {

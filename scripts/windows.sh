@@ -28,8 +28,7 @@ JOBS=2
 PACKAGES=(cmake make patch zip binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64 mingw-w64-common)
 # The tests also build the Linux bout runner, to compare its traces with the Windows one's, and
 # the unit tests with GoogleTest's source.
-TEST_PACKAGES=(wine wine64 xvfb xdotool imagemagick x11-utils python3 build-essential pkg-config
-    liballegro4-dev libloadpng4-dev googletest)
+TEST_PACKAGES=(wine wine64 "${WINDOW_PACKAGES[@]}" python3 "${BUILD_PACKAGES[@]}" googletest)
 # A static library only: no examples, tools, tests, documentation or add-ons.
 ALLEGRO_OPTIONS=(-DCMAKE_BUILD_TYPE=Release -DSHARED=OFF -DWANT_EXAMPLES=OFF -DWANT_TOOLS=OFF -DWANT_TESTS=OFF
     -DWANT_DOCS=OFF -DWANT_ALLEGROGL=OFF -DWANT_LOADPNG=OFF -DWANT_LOGG=OFF -DWANT_JPGALLEG=OFF)
