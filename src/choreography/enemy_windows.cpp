@@ -4,7 +4,7 @@
 #include "fighters/names.h"
 #include "fighters/player.h"
 
-namespace enemy_windows {
+namespace enemyWindows {
 
 int stunLength(const enemy& e) { return e.stunDuration; }
 
@@ -36,4 +36,4 @@ void removeLeft(enemy& e)
     nextEnemyOnLeft();
 }
 
-} // namespace enemy_windows
+} // namespace enemyWindows

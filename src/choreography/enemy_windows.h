@@ -7,7 +7,7 @@
 #include "choreography/timeline.h"
 #include "fighters/enemy.h"
 
-namespace enemy_windows {
+namespace enemyWindows {
 
 using Row = Window<enemy>;
 
@@ -101,4 +101,4 @@ void animateKind(enemy* current, const char* kind, const StateTimeline<enemy> (&
         runTimeline(timeline, *current);
 }
 
-} // namespace enemy_windows
+} // namespace enemyWindows

@@ -85,7 +85,8 @@ const Row deadR[] = {
     {nullptr,               &rykeDeath,    fromStand(0, 50),         false, noPhase}};
 
 // Facing left: sprites mirrored but for the death; blows reach the left line, kicks the right.
-// Not a plain mirror: the low attack ends at sx - 120 and the low parry on its first picture.
+// Not a plain mirror: the low attack ends 120 pixels left of the stand origin, and the low parry
+// on its first picture.
 const Row normalL[] = {
     {nullptr,               &rykeStand,    fromStand(0),             true, noPhase}};
 const Row highL[] = {

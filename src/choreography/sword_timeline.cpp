@@ -4,7 +4,7 @@
 #include "fighters/names.h"
 #include "shell/assets.h"
 
-using namespace enemy_windows;
+using namespace enemyWindows;
 
 namespace {
 

@@ -13,8 +13,8 @@
 
 // Where a place is measured from.
 enum class From {
-    stand, // the stand origin: sx across, sy down
-    rest,  // where the right-hand enemy stands: rx across, ny down
+    stand, // the stand origin: standX() across, standY() down
+    rest,  // where the right-hand enemy stands: restX() across, restY() down
     edge,  // the screen's left or top edge
 };
 

@@ -17,8 +17,9 @@ constexpr AttackTimings timingsAfterWindUp(int windUpEnds)
 }
 
 // What every fighter has: its attack state (a short text naming what it is doing), the time
-// that state began, its phase and the timings of its moves. No operation here tests the
-// current state; callers decide when an action may start.
+// that state began, its phase and the timings of its moves. Only the death tests the current
+// state (a fighter already dead or gone stays as it is, so that no death is paid twice); for
+// every other operation the callers decide when an action may start.
 class character {
 public:
     // How often the first / second sound cue of the current action has played.

@@ -20,7 +20,10 @@ constexpr int pausedY = 250;
 
 int white() { return makecol(255, 255, 255); }
 
-void fill(const Box& box, const Rgb& colour) { rectfill(buffer, box.x1, box.y1, box.x2, box.y2, colourOf(colour)); }
+void fill(const hud::Box& box, const hud::Rgb& colour)
+{
+    rectfill(buffer, box.x1, box.y1, box.x2, box.y2, hud::colourOf(colour));
+}
 
 } // namespace
 
@@ -34,21 +37,21 @@ void draw_interface()
 
     fill(hud::lifeFrame, hud::frameColour);
     if (ryke.life > 0) {
-        Box bar = hud::inside(hud::lifeFrame);
+        hud::Box bar = hud::inside(hud::lifeFrame);
         bar.x2 = hud::lifeFrame.x1 + hud::pixelsPerLife * ryke.life;
         fill(bar, hud::lifeColour);
     }
 
     fill(hud::carnageFrame, hud::frameColour);
     if (ryke.carnage > 0.0) {
-        Box meter = hud::inside(hud::carnageFrame);
+        hud::Box meter = hud::inside(hud::carnageFrame);
         meter.x2 = static_cast<int>(ryke.carnage / ryke.carnageMax * hud::carnageLength + meter.x1);
         fill(meter, hud::carnageColour);
     }
 
-    for (const Pip& pip : hud::pips)
+    for (const hud::Pip& pip : hud::pips)
         fill(pip.frame, hud::frameColour);
-    for (const Pip& pip : hud::pips)
+    for (const hud::Pip& pip : hud::pips)
         if (ryke.shots >= pip.shotsNeeded)
             fill(hud::inside(pip.frame), hud::carnageColour);
 }
@@ -67,7 +70,7 @@ void animate()
     const bool victory = enemiesLeft_L == 0 && enemiesLeft_R == 0;
     if (victory)
         paintSprite(w00t, (screen->w - w00t->w) / 2, 50);
-    textprintf_ex(buffer, font, hud::killCountX, hud::killCountY, colourOf(hud::textColour), 0, "Kill Count: %i",
+    textprintf_ex(buffer, font, hud::killCountX, hud::killCountY, hud::colourOf(hud::textColour), 0, "Kill Count: %i",
                   killCount_L + killCount_R);
     if (!frameSign.large.empty())
         drawSign(buffer, victory ? greetingUnderVictoryY : greetingY, frameSign.large, frameSign.small);

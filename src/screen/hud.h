@@ -1,9 +1,11 @@
 #pragma once
-
-#include <allegro.h>
 // The heads-up display's layout and colours, for a 1024-pixel-wide screen. The frame draws the
 // HUD from this one description; whatever reads a frame as a player would (the bot) looks here
 // for where each part is and how it shows.
+
+#include <allegro.h>
+
+namespace hud {
 
 // A rectangle as the library fills it: both corners included.
 struct Box {
@@ -22,8 +24,6 @@ struct Pip {
     Box frame;
     double shotsNeeded;
 };
-
-namespace hud {
 
 // The inside of a frame, where its bar or light is drawn.
 constexpr int border = 2;

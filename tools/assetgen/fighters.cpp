@@ -23,7 +23,7 @@ constexpr int kHeroDeathH = kGroundY - (kPoseTop + 50);  // 346
 // An enemy's death slides 10 lower each step, from y 284 to 324: it lands on the last step.
 constexpr int kEnemyDeathH = kGroundY - (kPoseTop + 40);  // 356
 
-using E = std::vector<Effect>;
+using Effects = std::vector<Effect>;
 
 }  // namespace
 
@@ -96,7 +96,7 @@ struct FighterSprite {
     double hipX;
     bool facesLeft;
     Pose pose;
-    E effects;
+    Effects effects;
 };
 
 std::vector<FighterSprite> fighterTable()

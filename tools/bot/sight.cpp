@@ -105,7 +105,7 @@ Figure keepSince(Figure now, const View& before, int at)
 // shot pips.
 void readHud(View& view)
 {
-    const Box lifeBar = hud::inside(hud::lifeFrame);
+    const hud::Box lifeBar = hud::inside(hud::lifeFrame);
     const int pipTop = hud::inside(hud::pips[0].frame).y1;
     view.life = 0;
     view.pips = 0;
@@ -113,9 +113,9 @@ void readHud(View& view)
         if (f.target != buffer || std::strcmp(f.call, "rectfill") != 0)
             continue;
         // A fill's far corner is (x + w - 1, y + h - 1).
-        if (f.color == colourOf(hud::lifeColour) && f.x == lifeBar.x1 && f.y == lifeBar.y1)
+        if (f.color == hud::colourOf(hud::lifeColour) && f.x == lifeBar.x1 && f.y == lifeBar.y1)
             view.life = (f.x + f.w - 1 - hud::lifeFrame.x1) / hud::pixelsPerLife;
-        if (f.color == colourOf(hud::carnageColour) && f.y == pipTop)
+        if (f.color == hud::colourOf(hud::carnageColour) && f.y == pipTop)
             ++view.pips;
     }
 }
