@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "assist/speeds.h"
 #include "fighters/names.h"
 #include "fighters/player.h"
 #include "screen/frame.h"

@@ -7,6 +7,7 @@
 
 #include <allegro.h>
 
+#include "assist/speeds.h"
 #include "shell/timer.h"
 
 // The timer thread raises both counters while the game thread consumes logic ticks and reads

@@ -2,8 +2,8 @@
 
 #include "screen/paint.h"
 #include "shell/assets.h"
-#include "sound/cue.h"
 #include "shell/timer.h"
+#include "sound/cue.h"
 
 // The hero's stand picture fixes the stand origin across and down alike: its width serves for both.
 int standX() { return (screen->w - rykeStand->w) / 2; }

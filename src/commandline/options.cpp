@@ -1,26 +1,14 @@
 #include "commandline/options.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <iterator>
 
-#include "shell/timer.h"
+#include "assist/speeds.h"
 
 #ifndef RYKE_VERSION
 #define RYKE_VERSION "unknown"
 #endif
 
 namespace {
-
-// The assist speeds as a player reads them: "100, 90, 80, 70, 60 or 50".
-std::string speedChoices()
-{
-    std::string words;
-    const std::size_t count = std::size(assistSpeeds);
-    for (std::size_t i = 0; i < count; ++i)
-        words += (i == 0 ? "" : i + 1 == count ? " or " : ", ") + std::to_string(assistSpeeds[i]);
-    return words;
-}
 
 std::string usage()
 {
@@ -87,15 +75,4 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
             return refused("--speed " + value + ": the speed must be " + speedChoices());
     }
     return line;
-}
-
-int takeCommandLine(int argc, char** argv)
-{
-    const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    std::fputs(line.out.c_str(), stdout);
-    std::fputs(line.err.c_str(), stderr);
-    if (!line.play)
-        return line.status;
-    setAssistSpeed(line.speedPercent);
-    return -1;
 }

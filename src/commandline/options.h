@@ -17,6 +17,3 @@ struct CommandLine {
 // Reads the arguments that follow the program's name.
 CommandLine parseCommandLine(const std::vector<std::string>& args);
 
-// Reads the command line, prints what it says and sets the assist speed. Returns -1 to go on
-// and play, or the status to end the program with.
-int takeCommandLine(int argc, char** argv);

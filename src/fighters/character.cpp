@@ -1,8 +1,8 @@
 #include "fighters/character.h"
 
 #include "fighters/names.h"
-#include "sound/cue.h"
 #include "shell/timer.h"
+#include "sound/cue.h"
 
 void character::stamp() { stateTime = hundredthsNow(); }
 

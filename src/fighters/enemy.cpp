@@ -4,8 +4,8 @@
 
 #include "fighters/names.h"
 #include "fighters/player.h"
-#include "sound/cue.h"
 #include "shell/timer.h"
+#include "sound/cue.h"
 
 // clang-format off
 //                             type              quick   evLo evHi paHi paLo haste stun loDmg hiDmg shift coHi coLo  timings

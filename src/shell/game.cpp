@@ -7,16 +7,16 @@
 #include "controls/input.h"
 #include "fighters/names.h"
 #include "fighters/player.h"
+#include "pause/pause.h"
 #include "screen/frame.h"
 #include "screen/signs.h"
 #include "shell/assets.h"
-#include "shell/startup.h"
-#include "stores/best_score.h"
-#include "sound/cue.h"
-#include "pause/pause.h"
 #include "shell/quit.h"
+#include "shell/startup.h"
 #include "shell/timer.h"
 #include "shell/title.h"
+#include "sound/cue.h"
+#include "stores/best_score.h"
 
 // The player is built before both lines and destroyed after them, so the three live in this
 // one file, in this order.

@@ -1,12 +1,30 @@
 #include <allegro.h>
 
-#include "platform/display.h"
-#include "shell/game.h"
+#include <cstdio>
+#include <string>
+#include <vector>
+
 #include "commandline/options.h"
-#include "shell/quit.h"
+#include "platform/display.h"
 #include "platform/signals.h"
-#include "shell/startup.h"
 #include "platform/streams.h"
+#include "shell/game.h"
+#include "shell/quit.h"
+#include "shell/startup.h"
+#include "shell/timer.h"
+
+// Reads the command line, prints what it says and sets the assist speed. Returns -1 to go on
+// and play, or the status to end the program with.
+static int takeCommandLine(int argc, char** argv)
+{
+    const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    std::fputs(line.out.c_str(), stdout);
+    std::fputs(line.err.c_str(), stderr);
+    if (!line.play)
+        return line.status;
+    setAssistSpeed(line.speedPercent);
+    return -1;
+}
 
 int main(int argc, char** argv)
 {

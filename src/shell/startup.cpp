@@ -7,10 +7,10 @@
 #include <set>
 #include <string>
 
-#include "shell/assets.h"
 #include "platform/display.h"
-#include "shell/quit.h"
 #include "platform/signals.h"
+#include "shell/assets.h"
+#include "shell/quit.h"
 #include "shell/timer.h"
 
 static void onCloseButton() { closeRequested.store(true); }

@@ -1,3 +1,4 @@
+#include "assist/speeds.h"
 #include "shell/timer.h"
 
 #include <allegro.h>
@@ -54,14 +55,6 @@ bool CTimer::NotRenderingNow() { return g_counter.load(std::memory_order_relaxed
 void CTimer::NoteFrameTime() { g_counter.fetch_sub(1, std::memory_order_relaxed); }
 
 int hundredthsNow() { return g_hSecCounter.load(std::memory_order_relaxed); }
-
-bool isAssistSpeed(int percent)
-{
-    for (const int speed : assistSpeeds)
-        if (speed == percent)
-            return true;
-    return false;
-}
 
 int assistSpeed() { return speedPercent; }
 

@@ -34,11 +34,6 @@ extern std::atomic<int> g_hSecCounter;
 // The one frame clock.
 extern CTimer timer;
 
-// The assist speeds offered, fastest first: the share of real time the clocks run at.
-constexpr int assistSpeeds[] = {100, 90, 80, 70, 60, 50};
-constexpr int fullSpeed = 100;
-// True for one of assistSpeeds.
-bool isAssistSpeed(int percent);
 // The assist speed the clock runs at (full speed until one is chosen).
 int assistSpeed();
 // Chooses the assist speed (one of assistSpeeds), which the clock takes at Init or TakeSpeed.

@@ -2,8 +2,7 @@
 
 #include <allegro.h>
 
-#include <iterator>
-
+#include "assist/speeds.h"
 #include "controls/latch.h"
 #include "shell/timer.h"
 
@@ -25,17 +24,6 @@ Arrow arrows[] = { {KEY_LEFT,  -1,   {}},
 std::string percent(int speed) { return std::to_string(speed) + "%"; }
 
 } // namespace
-
-int speedAfter(int speed, int steps)
-{
-    const int count = static_cast<int>(std::size(assistSpeeds));
-    int at = 0;
-    while (at < count && assistSpeeds[at] != speed)
-        ++at;
-    // The table runs fastest first, so a step faster is a step back in it.
-    at = at - steps;
-    return assistSpeeds[at < 0 ? 0 : at >= count ? count - 1 : at];
-}
 
 int arrowSteps()
 {

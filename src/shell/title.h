@@ -6,8 +6,6 @@
 
 #include "stores/best_score.h"
 
-// The speed steps away from speed along the assist speeds (negative: slower), held at the ends.
-int speedAfter(int speed, int steps);
 // The steps the arrows pressed since the last call ask for: LEFT or DOWN a step slower (-1),
 // RIGHT or UP a step faster (+1), once a press however long it is held.
 int arrowSteps();

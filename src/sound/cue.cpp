@@ -32,7 +32,7 @@ static constexpr bool inCueOrder()
 }
 static_assert(inCueOrder(), "the table is looked up by cue");
 
-const CueSound& soundOf(Cue cue) { return cueSounds[static_cast<int>(cue)]; }
+static const CueSound& soundOf(Cue cue) { return cueSounds[static_cast<int>(cue)]; }
 
 void cue(Cue cue)
 {

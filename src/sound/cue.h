@@ -36,7 +36,5 @@ constexpr int cueCount = 15;
 // In the order of Cue.
 extern const CueSound cueSounds[cueCount];
 
-const CueSound& soundOf(Cue cue);
-
 // Plays a cue at unchanged pitch.
 void cue(Cue cue);

@@ -8,8 +8,8 @@
 #include <set>
 #include <sstream>
 
+#include "assist/speeds.h"
 #include "platform/files.h"
-#include "shell/timer.h"
 
 const char bestScoreFile[] = "best-scores";
 

@@ -2,8 +2,8 @@
 
 #include "encounter/lines.h"
 #include "fighters/names.h"
-#include "replay/runner.h"
 #include "fighters/player.h"
+#include "replay/runner.h"
 #include "screen/frame.h"
 #include "shell/timer.h"
 
