@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "assist/speeds.h"
+#include "display/fit.h"
 
 #ifndef RYKE_VERSION
 #define RYKE_VERSION "unknown"
@@ -12,11 +13,13 @@ namespace {
 
 std::string usage()
 {
-    return "Usage: ryke [--speed N]\n"
+    return "Usage: ryke [--speed N] [--scale N] [--fullscreen | --window]\n"
            "A side-view sword fight against two lines of a hundred enemies.\n"
            "  --speed N   play at N% of the full speed: " +
            speedChoices() +
            " (full speed by default)\n"
+           "  --scale N   a window N times as large (1 to 8, as the desktop allows)\n"
+           "  --fullscreen, --window   fill the desktop, or play in a window (F11 switches)\n"
            "  --help      show this help and exit\n"
            "  --version   show the version and exit\n"
            "Run it from the folder that holds images/ and sound/ (the installed /usr/games/ryke does).\n"
@@ -30,6 +33,15 @@ CommandLine refused(const std::string& why)
     line.status = 2;
     line.err = "ryke: " + why + "\nTry 'ryke --help' for the options.\n";
     return line;
+}
+
+// A whole number from 1 to the largest scale, or 0.
+int scaleFrom(const std::string& text)
+{
+    if (text.size() != 1 || text.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    const int value = std::atoi(text.c_str());
+    return value >= 1 && value <= largestScaleAsked ? value : 0;
 }
 
 // A whole number that is one of the assist speeds, or 0.
@@ -60,17 +72,32 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
             version.out = "ryke " RYKE_VERSION "\n";
             return version;
         }
-        std::string value;
-        if (arg == "--speed") {
-            if (i + 1 == args.size())
-                return refused("--speed needs a value: " + speedChoices());
-            value = args[++i];
-        } else if (arg.rfind("--speed=", 0) == 0) {
-            value = arg.substr(8);
-        } else {
+        if (arg == "--fullscreen" || arg == "--window") {
+            line.fullscreen = arg == "--fullscreen";
+            continue;
+        }
+        std::string name, value;
+        for (const std::string option : {"--speed", "--scale"}) {
+            if (arg == option) {
+                if (i + 1 == args.size())
+                    return refused(arg + " needs a value: " + (arg == "--speed" ? speedChoices() : "1 to 8"));
+                name = arg;
+                value = args[++i];
+            } else if (arg.rfind(option + "=", 0) == 0) {
+                name = option;
+                value = arg.substr(option.size() + 1);
+            }
+        }
+        if (name.empty())
             return refused((arg.rfind('-', 0) == 0 ? "unknown option '" : "unexpected argument '") + arg + "'");
+        if (name == "--scale") {
+            line.scale = scaleFrom(value);
+            if (!line.scale)
+                return refused("--scale " + value + ": the scale must be a whole number from 1 to 8");
+            continue;
         }
         line.speedPercent = speedFrom(value);
+        line.speedGiven = true;
         if (!line.speedPercent)
             return refused("--speed " + value + ": the speed must be " + speedChoices());
     }

@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include "controls/pad.h"
 #include "encounter/lines.h"
 #include "fighters/names.h"
 #include "fighters/player.h"
@@ -11,7 +12,7 @@ PressLatch actionPress;
 
 // clang-format off
 //                                     move               facing right  facing left
-const KeyBinding keyMap[moveCount] = {  {Move::highAttack,  KEY_K,        KEY_D},
+KeyBinding keyMap[moveCount] = {        {Move::highAttack,  KEY_K,        KEY_D},
                                             {Move::lowAttack,   KEY_J,        KEY_F},
                                             {Move::evade,       KEY_SPACE,    KEY_SPACE},
                                             {Move::carnageShot, KEY_H,        KEY_G},
@@ -65,12 +66,13 @@ const MoveRow* rowOf(Move move)
     return nullptr;
 }
 
-// The first binding whose key is down in this facing and whose move may start.
+// The first binding whose key (or the pad) is down in this facing and whose move may start.
 const MoveRow* firstTaken(int KeyBinding::*keyInFacing)
 {
+    const bool facingRight = keyInFacing == &KeyBinding::facingRight;
     for (const KeyBinding& binding : keyMap) {
         const MoveRow* row = rowOf(binding.move);
-        if (key[binding.*keyInFacing] && row && row->allowed())
+        if ((key[binding.*keyInFacing] || padHolds(binding.move, facingRight)) && row && row->allowed())
             return row;
     }
     return nullptr;
@@ -89,6 +91,7 @@ bool mayAct() { return ryke.getAttackState() == states::normal && currentEnemy->
 
 void input()
 {
+    readPad();
     if (mayAct()) {
         if (ryke.facing == facings::right)
             scan(firstTaken(&KeyBinding::facingRight));

@@ -17,8 +17,9 @@ struct KeyBinding {
 };
 
 // In the order the keys are tried: the first whose key is down and whose move may start is taken.
+// The player's keys (controls/bindings.h) rewrite it; the moves and their order stay.
 constexpr int moveCount = 7;
-extern const KeyBinding keyMap[moveCount];
+extern KeyBinding keyMap[moveCount];
 
 // The library's key code of a move for a player facing "right" or "left"; -1 for another facing.
 int keyFor(Move move, const std::string& facing);

@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include "controls/latch.h"
+#include "controls/pad.h"
 
 std::atomic<bool> windowFocused{true};
 
@@ -23,7 +24,10 @@ void watchFocus()
 
 bool updatePause()
 {
-    if (pKey.pressed(key[KEY_P] != 0))
+    // Both latches see every pass, so that each knows when its key was let go.
+    const bool byKey = pKey.pressed(key[KEY_P] != 0);
+    const bool byPad = padStart.pressed(padStartDown());
+    if (byKey || byPad)
         pausedByHand = !pausedByHand;
     return pausedByHand || !windowFocused.load();
 }

@@ -1,6 +1,7 @@
 #include "screen/frame.h"
 
 #include "choreography/choreography.h"
+#include "display/window.h"
 #include "encounter/lines.h"
 #include "fighters/player.h"
 #include "screen/hud.h"
@@ -69,16 +70,16 @@ void animate()
     draw_interface();
     const bool victory = enemiesLeft_L == 0 && enemiesLeft_R == 0;
     if (victory)
-        paintSprite(w00t, (screen->w - w00t->w) / 2, 50);
+        paintSprite(w00t, (buffer->w - w00t->w) / 2, 50);
     textprintf_ex(buffer, font, hud::killCountX, hud::killCountY, hud::colourOf(hud::textColour), 0, "Kill Count: %i",
                   killCount_L + killCount_R);
     if (!frameSign.large.empty())
         drawSign(buffer, victory ? greetingUnderVictoryY : greetingY, frameSign.large, frameSign.small);
-    blit(buffer, screen, 0, 0, 0, 0, buffer->w, buffer->h);
+    present(buffer);
 }
 
 void showPaused()
 {
     drawSign(buffer, pausedY, "Paused", "press P, or come back to this window, to play on");
-    blit(buffer, screen, 0, 0, 0, 0, buffer->w, buffer->h);
+    present(buffer);
 }

@@ -5,10 +5,14 @@
 #include <thread>
 
 #include "controls/input.h"
+#include "controls/pad.h"
+#include "display/window.h"
 #include "fighters/names.h"
 #include "fighters/player.h"
+#include "keyspage/keys_screen.h"
 #include "pause/pause.h"
 #include "screen/frame.h"
+#include "screen/hints.h"
 #include "screen/signs.h"
 #include "shell/assets.h"
 #include "shell/quit.h"
@@ -27,14 +31,25 @@ enemy enemies_L[lineLength];
 // A bout's player dies, then the bout goes on this long before the title comes back.
 constexpr int deathLinger = 300;
 
+// TAB on the title opens the keys page.
+static PressLatch keysPagePress;
+
 void titleScreen()
 {
-    // Keys are a state, not presses: ENTER still down from the last bout skips the title.
-    while (!key[KEY_ENTER] && gameLoop) {
+    // Keys are a state, not presses: ENTER still down from the last bout skips the title. ENTER
+    // with Alt held switches fullscreen instead.
+    while (!(key[KEY_ENTER] && !altHeld()) && gameLoop) {
+        readPad();
+        if (padStart.pressed(padStartDown()))
+            break;
+        followScreenKeys();
+        if (keysPagePress.pressed(key[KEY_TAB] != 0))
+            runKeysPage();
         chooseSpeedByArrows();
         const int speed = assistSpeed();
         composeTitle(buffer, enterScreen, speedLine(speed), bestLine(speed, bestScoreAt(speed)));
-        blit(buffer, screen, 0, 0, 0, 0, screenWidth, screenHeight);
+        drawTitleHints(buffer, !screenOpen.fullscreen && windowCrowded(desktopSize(), screenOpen.scale));
+        present(buffer);
         if (quitRequested())
             endProgram();
     }
@@ -80,6 +95,11 @@ void fillLines(const EnemyPools& pools)
 
 void framePass()
 {
+    // A new screen takes a moment to open: the clock stands still meanwhile.
+    stopClock(true);
+    followScreenKeys();
+    stopClock(false);
+    readPad();
     const bool paused = updatePause();
     stopClock(paused);
     if (paused) {

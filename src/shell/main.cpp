@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "commandline/options.h"
+#include "display/window.h"
 #include "platform/display.h"
 #include "platform/signals.h"
 #include "platform/streams.h"
@@ -13,17 +14,27 @@
 #include "shell/startup.h"
 #include "shell/timer.h"
 
-// Reads the command line, prints what it says and sets the assist speed. Returns -1 to go on
-// and play, or the status to end the program with.
+static CommandLine line;
+
+// Reads the command line and prints what it says. Returns -1 to go on and play, or the status to
+// end the program with.
 static int takeCommandLine(int argc, char** argv)
 {
-    const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     std::fputs(line.out.c_str(), stdout);
     std::fputs(line.err.c_str(), stderr);
-    if (!line.play)
-        return line.status;
-    setAssistSpeed(line.speedPercent);
-    return -1;
+    return line.play ? -1 : line.status;
+}
+
+// What the command line asks for wins over the settings, for this run.
+static void applyCommandLine()
+{
+    if (line.speedGiven)
+        setAssistSpeed(line.speedPercent);
+    if (line.scale)
+        screenChoice.scale = line.scale;
+    if (line.fullscreen >= 0)
+        screenChoice.fullscreen = line.fullscreen == 1;
 }
 
 int main(int argc, char** argv)
@@ -36,7 +47,7 @@ int main(int argc, char** argv)
         return early;
     takeStopSignals();
     watchForLostDisplay();
-    if (!initialise())
+    if (!initialise(applyCommandLine))
         return exitStatus(1);
     if (gameLoop)
         runGame();

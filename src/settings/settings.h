@@ -1,0 +1,40 @@
+#pragma once
+// What the player chose, kept between runs in $XDG_CONFIG_HOME/ryke/ryke.cfg (by default
+// ~/.config/ryke/; on Windows %APPDATA%\ryke\), in the library's config format, which a person
+// can edit: the assist speed, the window's scale, fullscreen, and the keys. The file is replaced
+// whole, as the best scores are, keeping every line the game does not know. A damaged file costs
+// one line on stderr: the game plays with the defaults and leaves the file as it is.
+
+#include <string>
+
+#include "controls/bindings.h"
+
+struct Settings {
+    int speed = 100;
+    int scale = 1;
+    bool fullscreen = false;
+    int keys[slotCount];  // the library's key codes, slot by slot
+
+    Settings();
+};
+
+// The settings a file's text holds (what it leaves out keeps its default). When the text is
+// damaged, problem says where and why, and the defaults come back.
+Settings readSettings(const std::string& text, std::string& problem);
+// The text of a settings file holding these settings: the old text with the game's lines set to
+// them, and every other line (comments, the library's own sections) kept where it was.
+std::string settingsText(const Settings& settings, const std::string& old);
+
+// The file's name inside the folder.
+extern const char settingsFile[];
+// The folder it is kept in; empty without one.
+std::string settingsFolder();
+
+// The game's view: read once at start-up into the speed, the screen and the keys (the library's
+// own sections then configure the library too, such as the joystick's device).
+void loadSettings();
+// Each keeps one choice the player made in the game, and writes the file again: what the command
+// line asked for holds for its run only.
+void keepSpeed(int speed);
+void keepFullscreen(bool fullscreen);
+void keepKeys();
