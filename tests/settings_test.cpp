@@ -42,7 +42,7 @@ TEST(Settings, ADamagedFileSaysWhereAndGivesTheDefaults)
         {"[ryke]\nscale = 12\n",                              "scale = 12"},
         {"[ryke]\nfullscreen = maybe\n",                      "fullscreen = maybe"},
         {"[keys]\nleft_high = NOSUCHKEY\n",                   "left_high = NOSUCHKEY"},
-        {"[keys]\nleft_high = K\n",                           "already the high attack"},
+        {"[keys]\nleft_high = K\n",                           "K is the high attack"},   
         {"[keys]\nevade = ESC\n",                             "ends the game"},
         {"[keys]\nevade = P\n",                               "no key the game knows"},
         {"[ryke]\nspeed 70\n",                                "line 2 is not a setting"},

@@ -61,6 +61,21 @@ constexpr NamedKey keptKeys[] = { {KEY_ESC,   "ends the game"},
 
 } // namespace
 
+// The word for a key the player may not choose, for saying why.
+static std::string keyLabelOrWord(int key)
+{
+    // clang-format off
+    //                               key          word
+    constexpr NamedKey words[] = { {KEY_ESC,   "ESC"}, {KEY_ENTER, "ENTER"}, {KEY_P, "P"}, {KEY_F11, "F11"},
+                                   {KEY_TAB,   "TAB"}, {KEY_LEFT,  "LEFT"},  {KEY_RIGHT, "RIGHT"},
+                                   {KEY_UP,    "UP"},  {KEY_DOWN,  "DOWN"} };
+    // clang-format on
+    for (const NamedKey& w : words)
+        if (w.key == key)
+            return w.name;
+    return keyLabel(key);
+}
+
 const char* moveWords(Move move)
 {
     switch (move) {
@@ -97,16 +112,16 @@ std::string refusalFor(int slot, int key, const int keys[slotCount])
 {
     for (const NamedKey& kept : keptKeys)
         if (kept.key == key)
-            return "that key " + std::string(kept.name);
-    if (keyName(key).empty())
+            return keyLabelOrWord(key) + " " + kept.name;
+    if (keyLabel(key).empty())
         return "that key cannot be chosen";
     for (int s = 0; s < slotCount; ++s)
         if (s != slot && keys[s] == key)
-            return keyName(key) + " is already the " + moveWords(keySlots[s].facingRight) + " (facing right)";
+            return keyLabel(key) + " is the " + moveWords(keySlots[s].facingRight) + " facing right";
     return "";
 }
 
-std::string keyName(int key)
+std::string keyLabel(int key)
 {
     for (const NamedKey& named : namedKeys)
         if (named.key == key)
@@ -114,7 +129,7 @@ std::string keyName(int key)
     return "";
 }
 
-int keyNamed(const std::string& name)
+int keyLabelled(const std::string& name)
 {
     for (const NamedKey& named : namedKeys)
         if (name == named.name)

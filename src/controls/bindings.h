@@ -29,6 +29,6 @@ std::string refusalFor(int slot, int key, const int keys[slotCount]);
 const char* moveWords(Move move);
 // The word a key is written with in the settings file and on the keys page ("K", "SPACE"); ""
 // for a key that cannot be chosen.
-std::string keyName(int key);
+std::string keyLabel(int key);
 // The key a word names, or -1.
-int keyNamed(const std::string& name);
+int keyLabelled(const std::string& name);

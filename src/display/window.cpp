@@ -17,6 +17,8 @@ namespace {
 // screens take whole copies fast, and stretching onto some of them draws line by line.
 BITMAP* scaled = nullptr;
 PressLatch switchPress;
+// ENTER went down with Alt: it is not a plain ENTER until it is let go, whenever Alt goes.
+bool enterTaken = false;
 
 bool setMode(int card, Size size) { return set_gfx_mode(card, size.w, size.h, 0, 0) == 0; }
 
@@ -89,8 +91,14 @@ void present(BITMAP* frame)
 
 bool altHeld() { return key[KEY_ALT] || key[KEY_ALTGR]; }
 
+bool plainEnter() { return key[KEY_ENTER] && !altHeld() && !enterTaken; }
+
 bool followScreenKeys()
 {
+    if (!key[KEY_ENTER])
+        enterTaken = false;
+    else if (altHeld())
+        enterTaken = true;
     if (!switchPress.pressed(key[KEY_F11] || (altHeld() && key[KEY_ENTER])))
         return false;
     const ScreenChoice before = screenChoice;

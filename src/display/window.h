@@ -33,3 +33,6 @@ void present(BITMAP* frame);
 bool followScreenKeys();
 // Whether Alt is held, so that Alt+ENTER is not taken for ENTER.
 bool altHeld();
+// ENTER down, and not as part of Alt+ENTER (Alt may well be let go first): followScreenKeys()
+// must have seen the keys since.
+bool plainEnter();

@@ -19,7 +19,7 @@ bool choose(KeysPage& page, int key)
         return true;
     } else if (key == KEY_ENTER) {
         page.waiting = true;
-        page.note = "Press the new key (ESC: keep " + keyName(boundKeys[page.row]) + ")";
+        page.note = "Press the new key (ESC keeps " + keyLabel(boundKeys[page.row]) + ")";
     }
     return false;
 }
@@ -33,24 +33,16 @@ bool rebind(KeysPage& page, int key)
     }
     const std::string refused = refusalFor(page.row, key, boundKeys);
     if (!refused.empty()) {
-        page.note = "Refused: " + refused + ". Another key?";
+        page.note = "No: " + refused + ". Another key?";
         return false;
     }
     boundKeys[page.row] = key;
     applyKeys();
     page.waiting = false;
-    page.note = keyName(key) + " now does it.";
+    page.note = keyLabel(key) + " now does it.";
     return true;
 }
 
 } // namespace
 
 bool keysPageTake(KeysPage& page, int key) { return page.waiting ? rebind(page, key) : choose(page, key); }
-
-std::string keysRowText(int slot)
-{
-    std::string name = keyName(boundKeys[slot]);
-    name.resize(6, ' ');
-    return name + "facing right: " + moveWords(keySlots[slot].facingRight) + ", left: " +
-           moveWords(keySlots[slot].facingLeft);
-}

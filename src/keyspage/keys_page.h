@@ -22,6 +22,3 @@ struct KeysPage {
 
 // One key pressed on the page (the library's key code). True when the keys changed.
 bool keysPageTake(KeysPage& page, int key);
-
-// A key's row as the page shows it: "K   facing right: high attack   facing left: high kick".
-std::string keysRowText(int slot);

@@ -16,18 +16,32 @@ int nextPress() { return keypressed() ? readkey() >> 8 : 0; }
 
 } // namespace
 
+// The page's columns: the key, what it does facing right, facing left.
+// clang-format off
+//                              key  facing right  facing left
+constexpr int columns[] = {     150, 330,          640 };
+// clang-format on
+
 void composeKeysPage(BITMAP* target, const KeysPage& page)
 {
     clear_to_color(target, makecol(20, 8, 8));
     const int centre = target->w / 2;
     drawText16(target, "KEYS", centre, 60, cream());
     drawText16(target, "UP / DOWN: choose   ENTER: change   ESC: back", centre, 110, cream());
+    const char* heads[] = {"key", "facing right", "facing left"};
+    for (int c = 0; c < 3; ++c)
+        drawText16From(target, heads[c], columns[c], keysRowsY - keysRowStep, makecol(200, 150, 110));
     for (int row = 0; row < keysPageRows; ++row) {
         const int y = keysRowsY + row * keysRowStep;
         if (row == page.row)
-            rectfill(target, 100, y - 8, target->w - 100, y + 24, makecol(page.waiting ? 140 : 90, 30, 20));
-        const std::string text = row == defaultsRow ? "defaults" : row == backRow ? "back to the title" : keysRowText(row);
-        drawText16(target, text, centre, y, cream());
+            rectfill(target, 120, y - 8, target->w - 120, y + 24, makecol(page.waiting ? 140 : 90, 30, 20));
+        if (row == defaultsRow || row == backRow) {
+            drawText16From(target, row == defaultsRow ? "defaults" : "back to the title", columns[0], y, cream());
+            continue;
+        }
+        drawText16From(target, page.waiting && row == page.row ? "?" : keyLabel(boundKeys[row]), columns[0], y, cream());
+        drawText16From(target, moveWords(keySlots[row].facingRight), columns[1], y, cream());
+        drawText16From(target, moveWords(keySlots[row].facingLeft), columns[2], y, cream());
     }
     if (!page.note.empty())
         drawText16(target, page.note, centre, keysRowsY + keysPageRows * keysRowStep + 20, makecol(255, 160, 120));
@@ -44,7 +58,7 @@ void runKeysPage()
         }
         followScreenKeys();
         for (int press = nextPress(); press; press = nextPress())
-            if (keysPageTake(page, press))
+            if (!(press == KEY_ENTER && altHeld()) && keysPageTake(page, press))
                 keepKeys();
         composeKeysPage(buffer, page);
         present(buffer);

@@ -6,13 +6,17 @@ constexpr int doubled = 2;
 
 void drawText16(BITMAP* target, const std::string& text, int centreX, int y, int colour)
 {
+    drawText16From(target, text, centreX - text_length(font, text.c_str()) * doubled / 2, y, colour);
+}
+
+void drawText16From(BITMAP* target, const std::string& text, int x, int y, int colour)
+{
     BITMAP* small = create_bitmap(text_length(font, text.c_str()), text_height(font));
     if (!small)
         return;
     clear_to_color(small, bitmap_mask_color(small));
     textout_ex(small, font, text.c_str(), 0, 0, colour, -1);
-    masked_stretch_blit(small, target, 0, 0, small->w, small->h, centreX - small->w * doubled / 2, y,
-                        small->w * doubled, small->h * doubled);
+    masked_stretch_blit(small, target, 0, 0, small->w, small->h, x, y, small->w * doubled, small->h * doubled);
     destroy_bitmap(small);
 }
 

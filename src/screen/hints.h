@@ -8,6 +8,8 @@
 
 // Draws text 16 pixels high, centred on centreX, transparent between the letters.
 void drawText16(BITMAP* target, const std::string& text, int centreX, int y, int colour);
+// The same, starting at x.
+void drawText16From(BITMAP* target, const std::string& text, int x, int y, int colour);
 
 // The hints across the top of the title; crowded adds that the window does not fit the desktop.
 void drawTitleHints(BITMAP* target, bool crowded);

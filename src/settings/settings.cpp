@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <set>
@@ -81,7 +82,7 @@ std::vector<Line> gameLines(const Settings& settings)
                                {gameSection, "scale", std::to_string(settings.scale)},
                                {gameSection, "fullscreen", settings.fullscreen ? "yes" : "no"}};
     for (int s = 0; s < slotCount; ++s)
-        lines.push_back({keysSection, keySlots[s].name, keyName(settings.keys[s])});
+        lines.push_back({keysSection, keySlots[s].name, keyLabel(settings.keys[s])});
     return lines;
 }
 
@@ -95,7 +96,7 @@ std::string readValues(const std::string& text, Settings& settings)
     const std::string fullscreen = get_config_string(gameSection, "fullscreen", "no");
     std::vector<std::string> keys;
     for (const KeySlot& slot : keySlots)
-        keys.push_back(get_config_string(keysSection, slot.name, keyName(slot.defaultKey).c_str()));
+        keys.push_back(get_config_string(keysSection, slot.name, keyLabel(slot.defaultKey).c_str()));
     pop_config_state();
 
     settings.speed = std::atoi(speed.c_str());
@@ -108,7 +109,7 @@ std::string readValues(const std::string& text, Settings& settings)
         return "fullscreen = " + fullscreen + " is neither yes nor no";
     settings.fullscreen = fullscreen == "yes";
     for (int s = 0; s < slotCount; ++s) {
-        settings.keys[s] = keyNamed(keys[s]);
+        settings.keys[s] = keyLabelled(keys[s]);
         if (settings.keys[s] < 0)
             return std::string("[keys] ") + keySlots[s].name + " = " + keys[s] + " is no key the game knows";
     }

@@ -38,7 +38,7 @@ void titleScreen()
 {
     // Keys are a state, not presses: ENTER still down from the last bout skips the title. ENTER
     // with Alt held switches fullscreen instead.
-    while (!(key[KEY_ENTER] && !altHeld()) && gameLoop) {
+    while (!plainEnter() && gameLoop) {
         readPad();
         if (padStart.pressed(padStartDown()))
             break;

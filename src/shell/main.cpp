@@ -14,27 +14,27 @@
 #include "shell/startup.h"
 #include "shell/timer.h"
 
-static CommandLine line;
+static CommandLine asked;
 
 // Reads the command line and prints what it says. Returns -1 to go on and play, or the status to
 // end the program with.
 static int takeCommandLine(int argc, char** argv)
 {
-    line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    std::fputs(line.out.c_str(), stdout);
-    std::fputs(line.err.c_str(), stderr);
-    return line.play ? -1 : line.status;
+    asked = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    std::fputs(asked.out.c_str(), stdout);
+    std::fputs(asked.err.c_str(), stderr);
+    return asked.play ? -1 : asked.status;
 }
 
 // What the command line asks for wins over the settings, for this run.
 static void applyCommandLine()
 {
-    if (line.speedGiven)
-        setAssistSpeed(line.speedPercent);
-    if (line.scale)
-        screenChoice.scale = line.scale;
-    if (line.fullscreen >= 0)
-        screenChoice.fullscreen = line.fullscreen == 1;
+    if (asked.speedGiven)
+        setAssistSpeed(asked.speedPercent);
+    if (asked.scale)
+        screenChoice.scale = asked.scale;
+    if (asked.fullscreen >= 0)
+        screenChoice.fullscreen = asked.fullscreen == 1;
 }
 
 int main(int argc, char** argv)
