@@ -8,7 +8,7 @@ std::atomic<bool> windowFocused{true};
 
 namespace {
 bool pausedByHand = false;
-PressLatch pKey;
+bool pHeld = false;
 
 void focusIn() { windowFocused.store(true); }
 void focusOut() { windowFocused.store(false); }
@@ -23,7 +23,7 @@ void watchFocus()
 
 bool updatePause()
 {
-    if (pKey.pressed(key[KEY_P] != 0))
+    if (pressedNow(pHeld, key[KEY_P] != 0))
         pausedByHand = !pausedByHand;
     return pausedByHand || !windowFocused.load();
 }
@@ -31,5 +31,5 @@ bool updatePause()
 void endPause()
 {
     pausedByHand = false;
-    pKey = {};
+    pHeld = false;
 }
