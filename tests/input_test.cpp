@@ -121,15 +121,15 @@ TEST_F(Keys, APressWhileBusyIsLost)
     backToNormal();
     tickWith({});
     EXPECT_EQ(states::normal, ryke.attackState);
-    EXPECT_FALSE(actionPress.held);
+    EXPECT_FALSE(holding);
 }
 
 TEST_F(Keys, TheCarnageKeyWithoutAShotCountsAsNotPressed)
 {
     ryke.faceRight();
-    actionPress.held = true;
+    holding = true;
     tickWith({KEY_H});
-    EXPECT_FALSE(actionPress.held) << "no row taken: the latch clears";
+    EXPECT_FALSE(holding) << "no row taken: the latch clears";
     EXPECT_EQ(states::normal, ryke.attackState);
     tickWith({KEY_H, KEY_G});
     EXPECT_EQ(facings::left, ryke.facing) << "the scan goes on to the turn";
@@ -180,7 +180,7 @@ TEST_F(Keys, AHeldKeyActsOnceAcrossABurstOfCatchUpTicks)
             ryke.returnNormal(); // as if the move ended between ticks
     }
     EXPECT_EQ(1, ryke.attackCount);
-    EXPECT_TRUE(actionPress.held);
+    EXPECT_TRUE(holding);
 }
 
 } // namespace

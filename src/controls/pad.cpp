@@ -1,6 +1,6 @@
 #include "controls/pad.h"
 
-PressLatch padStart;
+bool padStartHeld = false;
 
 namespace {
 

@@ -17,9 +17,9 @@ void readPad();
 bool padHolds(Move move, bool facingRight);
 // Whether Start is down.
 bool padStartDown();
-// Start read as presses: the title and the pause share it, so that the press that started a
-// bout does not also pause it.
-extern PressLatch padStart;
+// Start's latch (pressedNow): the title and the pause share it, so that the press that started
+// a bout does not also pause it.
+extern bool padStartHeld;
 
 // The buttons, as the Linux joystick driver numbers them on most pads (A, B, X, Y, the two
 // shoulders, Back, Start).

@@ -16,7 +16,7 @@ namespace {
 // The frame stretched to its area before it is copied to the screen in one piece: the library's
 // screens take whole copies fast, and stretching onto some of them draws line by line.
 BITMAP* scaled = nullptr;
-PressLatch switchPress;
+bool switchHeld = false;
 // ENTER went down with Alt: it is not a plain ENTER until it is let go, whenever Alt goes.
 bool enterTaken = false;
 
@@ -99,7 +99,7 @@ bool followScreenKeys()
         enterTaken = false;
     else if (altHeld())
         enterTaken = true;
-    if (!switchPress.pressed(key[KEY_F11] || (altHeld() && key[KEY_ENTER])))
+    if (!pressedNow(switchHeld, key[KEY_F11] || (altHeld() && key[KEY_ENTER])))
         return false;
     const ScreenChoice before = screenChoice;
     screenChoice.fullscreen = !screenChoice.fullscreen;

@@ -9,7 +9,7 @@ std::atomic<bool> windowFocused{true};
 
 namespace {
 bool pausedByHand = false;
-PressLatch pKey;
+bool pHeld = false;
 
 void focusIn() { windowFocused.store(true); }
 void focusOut() { windowFocused.store(false); }
@@ -25,8 +25,8 @@ void watchFocus()
 bool updatePause()
 {
     // Both latches see every pass, so that each knows when its key was let go.
-    const bool byKey = pKey.pressed(key[KEY_P] != 0);
-    const bool byPad = padStart.pressed(padStartDown());
+    const bool byKey = pressedNow(pHeld, key[KEY_P] != 0);
+    const bool byPad = pressedNow(padStartHeld, padStartDown());
     if (byKey || byPad)
         pausedByHand = !pausedByHand;
     return pausedByHand || !windowFocused.load();
@@ -35,5 +35,5 @@ bool updatePause()
 void endPause()
 {
     pausedByHand = false;
-    pKey = {};
+    pHeld = false;
 }

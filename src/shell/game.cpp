@@ -32,7 +32,7 @@ enemy enemies_L[lineLength];
 constexpr int deathLinger = 300;
 
 // TAB on the title opens the keys page.
-static PressLatch keysPagePress;
+static bool tabHeld = false;
 
 void titleScreen()
 {
@@ -40,10 +40,10 @@ void titleScreen()
     // with Alt held switches fullscreen instead.
     while (!plainEnter() && gameLoop) {
         readPad();
-        if (padStart.pressed(padStartDown()))
+        if (pressedNow(padStartHeld, padStartDown()))
             break;
         followScreenKeys();
-        if (keysPagePress.pressed(key[KEY_TAB] != 0))
+        if (pressedNow(tabHeld, key[KEY_TAB] != 0))
             runKeysPage();
         chooseSpeedByArrows();
         const int speed = assistSpeed();
