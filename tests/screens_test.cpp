@@ -68,8 +68,9 @@ TEST(Fit, AWindowGetsTheScaleAskedForOrTheLargestThatFitsAndFullscreenTheDesktop
         EXPECT_EQ(c.h, plan.size.h) << c.desktop.w << "x" << c.desktop.h << " asked " << c.asked;
         EXPECT_EQ(c.scale, plan.scale) << c.desktop.w << "x" << c.desktop.h << " asked " << c.asked;
         EXPECT_EQ(c.fullscreen, plan.fullscreen);
-        if (!c.fullscreen)
+        if (!c.fullscreen) {
             EXPECT_EQ(c.crowded, windowCrowded(c.desktop, plan.scale)) << c.desktop.w << "x" << c.desktop.h;
+        }
     }
 }
 
