@@ -43,12 +43,11 @@ TEST(Settings, ADamagedFileSaysWhereAndGivesTheDefaults)
         {"[ryke]\nfullscreen = maybe\n",                      "fullscreen = maybe"},
         {"[keys]\nleft_high = NOSUCHKEY\n",                   "left_high = NOSUCHKEY"},
         {"[keys]\nleft_high = K\n",                           "K is the high attack"},   
-        {"[keys]\nevade = ESC\n",                             "ends the game"},
-        {"[keys]\nevade = P\n",                               "no key the game knows"},
+        {"[keys]\nevade_key = ESC\n",                         "no key the game knows"},
         {"[ryke]\nspeed 70\n",                                "line 2 is not a setting"},
         {"[ryke\nspeed = 70\n",                               "line 1 is not a setting"},
         {"[ryke]\nspeed = 70\n\xff\xfe\n",                    "line 3"},
-        {std::string("[ryke]\nspeed = 7\0\n", 16),            "not text"},
+        {std::string("[ryke]\nspeed = 7\0\n", 17),            "not text"},
         {std::string(70000, '#'),                             "too large"},
     };
     // clang-format on

@@ -2,6 +2,8 @@
 
 #include <allegro.h>
 
+#include "fighters/names.h"
+
 // clang-format off
 //                                  name          facing right        facing left         default
 const KeySlot keySlots[slotCount] = { {"left_high",  Move::highKick,     Move::highAttack,   KEY_D},
@@ -10,7 +12,7 @@ const KeySlot keySlots[slotCount] = { {"left_high",  Move::highKick,     Move::h
                                       {"right_shot", Move::carnageShot,  Move::turn,         KEY_H},
                                       {"right_low",  Move::lowAttack,    Move::lowKick,      KEY_J},
                                       {"right_high", Move::highAttack,   Move::highKick,     KEY_K},
-                                      {"evade",      Move::evade,        Move::evade,        KEY_SPACE} };
+                                      {"evade_key",  Move::evade,        Move::evade,        KEY_SPACE} };
 // clang-format on
 
 int boundKeys[slotCount] = {KEY_D, KEY_F, KEY_G, KEY_H, KEY_J, KEY_K, KEY_SPACE};
@@ -81,7 +83,8 @@ const char* moveWords(Move move)
     switch (move) {
     case Move::highAttack: return "high attack";
     case Move::lowAttack: return "low attack";
-    case Move::evade: return "evade";
+    // The state's name is the player's word for it.
+    case Move::evade: return states::evade;
     case Move::carnageShot: return "carnage shot";
     case Move::turn: return "turn";
     case Move::highKick: return "high kick";
