@@ -24,6 +24,7 @@ bool setMode(int card, Size size) { return set_gfx_mode(card, size.w, size.h, 0,
 
 bool open(const ScreenPlan& plan)
 {
+    prepareBorderless(plan.fullscreen);
     set_color_depth(32);
     if (setMode(GFX_AUTODETECT_WINDOWED, plan.size))
         return true;

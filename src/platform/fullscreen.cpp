@@ -6,6 +6,8 @@
 
 #include <X11/Xatom.h>
 
+void prepareBorderless(bool) {}
+
 void setBorderless(bool on, int, int)
 {
     Display* display = _xwin.display;

@@ -4,6 +4,10 @@
 // drivers set a mode: on X11 through the video-mode extension (and they grab the keyboard and
 // the pointer), on Windows through DirectDraw.
 
+// Before the library opens the next window: on Windows the library sizes its window by the style
+// it finds, and a framed window the desktop's size would be clamped smaller, so the frame goes
+// first (on) or comes back (off). Nothing on X11.
+void prepareBorderless(bool on);
 // After the library opened a window of w x h: makes it borderless and fullscreen (on), or gives
 // it back its frame (off).
 void setBorderless(bool on, int w, int h);
