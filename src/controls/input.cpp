@@ -2,10 +2,13 @@
 
 #include <allegro.h>
 
+#include <atomic>
+
 #include "encounter/lines.h"
 #include "fighters/names.h"
 #include "fighters/player.h"
 #include "shell/quit.h"
+#include "tally/tally.h"
 
 PressLatch actionPress;
 
@@ -30,6 +33,18 @@ int keyFor(Move move, const std::string& facing)
 
 namespace {
 
+// Keys that went down since the last logic tick; set on the library's keyboard thread.
+std::atomic<bool> downSinceTick[KEY_MAX];
+
+void keyboardEvent(int scancode)
+{
+    if (!(scancode & 0x80))
+        noteKeyDown(scancode & 0x7f);
+}
+END_OF_FUNCTION(keyboardEvent)
+
+bool downNowOrSinceTick(int code) { return key[code] || downSinceTick[code].load(std::memory_order_relaxed); }
+
 bool always() { return true; }
 // Without a shot in hand the carnage key counts as not pressed.
 bool hasShot() { return ryke.shots > 0.0; }
@@ -38,6 +53,7 @@ void fireCarnageShot()
 {
     ryke.carnageShot();
     ryke.shots -= 1.0;
+    noteShotFired();
 }
 
 struct MoveRow {
@@ -70,7 +86,7 @@ const MoveRow* firstTaken(int KeyBinding::*keyInFacing)
 {
     for (const KeyBinding& binding : keyMap) {
         const MoveRow* row = rowOf(binding.move);
-        if (key[binding.*keyInFacing] && row && row->allowed())
+        if (downNowOrSinceTick(binding.*keyInFacing) && row && row->allowed())
             return row;
     }
     return nullptr;
@@ -95,6 +111,41 @@ void input()
         else if (ryke.facing == facings::left)
             scan(firstTaken(&KeyBinding::facingLeft));
     }
+    // A tap seen while the hero was busy is lost, as it always was.
+    forgetTaps();
     if (quitRequested())
         endProgram();
+}
+
+void noteKeyDown(int code)
+{
+    if (code > 0 && code < KEY_MAX)
+        downSinceTick[code].store(true, std::memory_order_relaxed);
+}
+
+void forgetTaps()
+{
+    for (std::atomic<bool>& down : downSinceTick)
+        down.store(false, std::memory_order_relaxed);
+}
+
+void watchKeyPresses()
+{
+    LOCK_FUNCTION(keyboardEvent);
+    LOCK_VARIABLE(downSinceTick);
+    keyboard_lowlevel_callback = keyboardEvent;
+}
+
+std::string keyLabel(int code)
+{
+    // clang-format off
+    //                                 code       label
+    static const struct { int code; const char* label; } labels[] = {
+        {KEY_D, "D"}, {KEY_F, "F"}, {KEY_G, "G"}, {KEY_H, "H"}, {KEY_J, "J"}, {KEY_K, "K"}, {KEY_SPACE, "SPACE"},
+        {KEY_P, "P"}, {KEY_C, "C"}, {KEY_ENTER, "ENTER"}, {KEY_ESC, "ESC"}};
+    // clang-format on
+    for (const auto& entry : labels)
+        if (entry.code == code)
+            return entry.label;
+    return "?";
 }

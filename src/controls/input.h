@@ -26,5 +26,18 @@ int keyFor(Move move, const std::string& facing);
 // The action keys, read as presses: one action a press.
 extern PressLatch actionPress;
 
-// Turns the keys that are down now into at most one player action; ESC ends the game.
+// Turns the keys that are down now, or went down since the last call, into at most one player
+// action; ESC ends the game.
 void input();
+
+// A key went down (the library's key code). A key pressed and let go between two calls of
+// input counts there as down, once: a tap shorter than a logic tick is not lost.
+void noteKeyDown(int code);
+// Forgets the keys that went down before now (on the title, between bouts).
+void forgetTaps();
+// The keyboard's low-level callback that feeds noteKeyDown (the library's scancode, with its
+// top bit set for a release); installed once the keyboard is.
+void watchKeyPresses();
+
+// A key's name as printed on it ("D", "SPACE"), for the words that tell the keys.
+std::string keyLabel(int code);

@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "controls/input.h"
 #include "platform/display.h"
 #include "platform/signals.h"
 #include "shell/assets.h"
@@ -119,6 +120,7 @@ bool initialise()
         reportNoDevice("keyboard");
         return false;
     }
+    watchKeyPresses();
     if (install_timer() != 0) {
         reportNoDevice("timer");
         return false;
