@@ -23,7 +23,7 @@ const struct { Move move; const char* does; } moveWords[] = {
 
 constexpr int capPad = 6;
 constexpr int columnGap = 24;
-constexpr int keyColumn = 96;
+constexpr int keyColumn = 64;
 
 int doesWidth()
 {
@@ -60,7 +60,7 @@ int drawKeyCap(BITMAP* target, const std::string& label, int x, int y)
 void drawPlate(BITMAP* target, int x1, int y1, int x2, int y2)
 {
     rectfill(target, x1, y1, x2, y2, dark());
-    rect(target, x1, y1, x2, y2, cream());
+    rect(target, x1, y1, x2, y2, makecol(190, 150, 100));
 }
 
 int keysTableWidth(bool bothFacings) { return doesWidth() + columnGap + (bothFacings ? 2 : 1) * keyColumn; }
@@ -70,7 +70,7 @@ void drawKeysTable(BITMAP* target, int x, int y, const std::string& onlyFacing)
 {
     const int keysX = x + doesWidth() + columnGap;
     const bool both = onlyFacing.empty();
-    const int rightX = both ? keysX + keyColumn : keysX;
+    const int rightX = keysX + keyColumn;
     letter(target, both ? "the hero facing" : "facing " + onlyFacing, x, y, cream());
     if (both) {
         letter(target, facings::left, keysX, y, cream());
@@ -79,10 +79,14 @@ void drawKeysTable(BITMAP* target, int x, int y, const std::string& onlyFacing)
     int rowY = y + keysRowPitch;
     for (const KeysRow& row : keysRows()) {
         letter(target, row.does, x, rowY, cream());
-        if (both || onlyFacing == facings::left)
+        if (both && row.facingLeft == row.facingRight)
+            // One cap across both columns: the same key either way (the space bar).
             drawKeyCap(target, row.facingLeft, keysX, rowY);
-        if (both || onlyFacing == facings::right)
+        else if (both) {
+            drawKeyCap(target, row.facingLeft, keysX, rowY);
             drawKeyCap(target, row.facingRight, rightX, rowY);
+        } else
+            drawKeyCap(target, onlyFacing == facings::left ? row.facingLeft : row.facingRight, keysX, rowY);
         rowY += keysRowPitch;
     }
 }

@@ -16,7 +16,7 @@ std::vector<KeysRow> keysRows();
 
 // A key cap with its label at (x, y), one line of text high; returns its width.
 int drawKeyCap(BITMAP* target, const std::string& label, int x, int y);
-// A dark plate with a light border, as the signs and panels have.
+// A dark plate with a tan border, for panels of words.
 void drawPlate(BITMAP* target, int x1, int y1, int x2, int y2);
 
 // The keys table at (x, y): both facings, or only the one given ("left" or "right").

@@ -74,16 +74,16 @@ void switchCoachByKey()
 const std::vector<std::string>& howABoutGoes()
 {
     static const std::vector<std::string> lines = {
-        "Two lines of enemies come at you,",
-        "one from each side.",
-        "Parry a blow as it winds up: the",
-        "attack key of its height.",
+        "Two lines of enemies come at",
+        "you, one from each side.",
+        "Parry a blow as it winds up:",
+        "the attack key of its height.",
         "Kick the enemy behind you.",
-        "Kills and clashes fill the carnage",
-        "meter: each time it is full you",
-        "earn a carnage shot.",
-        "A gunman winding up is open to",
-        "a blow: strike first."};
+        "Kills and clashes fill the",
+        "carnage meter; a full meter",
+        "is a carnage shot.",
+        "A gunman winding up is open",
+        "to a blow: strike first."};
     return lines;
 }
 

@@ -9,7 +9,7 @@ source "$(dirname "$0")/lib.sh"
 text() { /usr/bin/python3 "$E2E_DIR/screen_text.py" "$@"; }
 # Where the words are: the title's keys panel and its ground strip, the pause sign's keys, and
 # the sky the coach's hints show in.
-KEYS_PANEL=532x350+0+243 GROUND=1024x162+0+606 PAUSE_KEYS=1024x260+0+300 SKY=1024x130+0+80
+KEYS_PANEL=496x350+0+243 GROUND=1024x162+0+606 PAUSE_KEYS=440x250+292+300 SKY=1024x130+0+80
 # says PATTERN PART [SECONDS]: the part of the window shows a line matching PATTERN.
 says() { text wait "${3:-5}" "$win" "$1" "$2" >/dev/null; }
 
@@ -19,6 +19,8 @@ answer() {
     local line key
     line=$(text wait 30 "$win" "$1" "$SKY") || fail "no hint /$1/ came"
     key=${line%% *}
+    screenshot "$win" "$WORK/hint.png"
+    keep_shot "$WORK/hint.png" "hint-$key.png"
     [[ " $2 " == *" $key "* ]] || fail "the hint '$line' names $key, not one of $2"
     press "$win" "${key,,}"
     text gone 1.5 "$win" "$1" "$SKY" || fail "the hint '$line' stayed after $key"
@@ -42,7 +44,7 @@ KEYS
 the hero facing +left +right
 attack or parry high +D +K
 attack or parry low +F +J
-evade +SPACE +SPACE
+evade +SPACE
 carnage shot +G +H
 turn around +H +G
 kick behind high +K +D
