@@ -13,6 +13,7 @@
 #include "encounter/lines.h"
 #include "fighters/names.h"
 #include "fighters/player.h"
+#include "pause/pause.h"
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "shell/quit.h"
@@ -58,6 +59,8 @@ void freshBout(unsigned seed)
     closeRequested.store(false);
     std::srand(seed);
     actionPress = {};
+    // A script may pause with P: the next bout starts unpaused.
+    endPause();
     gameOn = 1;
     gameLoop = 1;
     ryke = player();
