@@ -35,15 +35,34 @@ namespace {
 
 // Keys that went down since the last logic tick; set on the library's keyboard thread.
 std::atomic<bool> downSinceTick[KEY_MAX];
+// Each key as the keyboard's callback last saw it, so that a held key's repeats are no new press.
+std::atomic<bool> seenDown[KEY_MAX];
 
 void keyboardEvent(int scancode)
 {
-    if (!(scancode & 0x80))
-        noteKeyDown(scancode & 0x7f);
+    const int code = scancode & 0x7f;
+    if (scancode & 0x80)
+        seenDown[code].store(false, std::memory_order_relaxed);
+    else if (!seenDown[code].exchange(true, std::memory_order_relaxed))
+        noteKeyDown(code);
 }
 END_OF_FUNCTION(keyboardEvent)
 
 bool downNowOrSinceTick(int code) { return key[code] || downSinceTick[code].load(std::memory_order_relaxed); }
+
+// A key tapped since the last tick, with no action key down now: it went down and up again, so
+// the latch, which was not asked while the hero was busy, has missed a release.
+bool onlyATap()
+{
+    bool tapped = false;
+    for (const KeyBinding& binding : keyMap)
+        for (int code : {binding.facingRight, binding.facingLeft}) {
+            if (key[code])
+                return false;
+            tapped = tapped || downSinceTick[code].load(std::memory_order_relaxed);
+        }
+    return tapped;
+}
 
 bool always() { return true; }
 // Without a shot in hand the carnage key counts as not pressed.
@@ -106,6 +125,8 @@ bool mayAct() { return ryke.getAttackState() == states::normal && currentEnemy->
 void input()
 {
     if (mayAct()) {
+        if (onlyATap())
+            actionPress.held = false;
         if (ryke.facing == facings::right)
             scan(firstTaken(&KeyBinding::facingRight));
         else if (ryke.facing == facings::left)
@@ -133,6 +154,7 @@ void watchKeyPresses()
 {
     LOCK_FUNCTION(keyboardEvent);
     LOCK_VARIABLE(downSinceTick);
+    LOCK_VARIABLE(seenDown);
     keyboard_lowlevel_callback = keyboardEvent;
 }
 
