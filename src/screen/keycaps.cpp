@@ -63,7 +63,8 @@ void drawPlate(BITMAP* target, int x1, int y1, int x2, int y2)
     rect(target, x1, y1, x2, y2, makecol(190, 150, 100));
 }
 
-int keysTableWidth(bool bothFacings) { return doesWidth() + columnGap + (bothFacings ? 2 : 1) * keyColumn; }
+// One facing's column holds the space bar's cap, wider than a column.
+int keysTableWidth(bool bothFacings) { return doesWidth() + columnGap + (bothFacings ? 2 * keyColumn : keyColumn + 32); }
 int keysTableHeight() { return (1 + static_cast<int>(std::size(moveWords))) * keysRowPitch; }
 
 void drawKeysTable(BITMAP* target, int x, int y, const std::string& onlyFacing)
