@@ -139,7 +139,7 @@ TEST(CoachChoice, TheFileKeepsTheChoiceAndADamagedOneGivesANewPlayersWithAWord)
                                 "ryke scores\ncoach on\nbouts 2\nend\n", "ryke coach\ncoach on\nbouts 2\nend\nmore\n"}) {
         std::ofstream(folder / "coach") << damaged;
         const CoachChoice read = readCoachChoice((folder / "coach").string(), problem);
-        EXPECT_NE(std::string::npos, problem.find("damaged")) << damaged;
+        EXPECT_NE(std::string::npos, problem.find(": damaged")) << damaged;
         EXPECT_EQ(CoachChoice::Mode::firstBouts, read.mode) << damaged;
         EXPECT_EQ(0, read.bouts) << damaged;
     }

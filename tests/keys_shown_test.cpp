@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "assist/speeds.h"
+#include "fighters/names.h"
 #include "screen/keycaps.h"
 #include "screen/lettering.h"
 #include "shell/title.h"
@@ -15,7 +16,7 @@ namespace {
 TEST(KeysShown, EachMoveWithItsKeyInBothFacings)
 {
     const std::vector<std::vector<std::string>> expected = {
-        {"attack or parry high", "D", "K"}, {"attack or parry low", "F", "J"}, {"evade", "SPACE", "SPACE"},
+        {"attack or parry high", "D", "K"}, {"attack or parry low", "F", "J"}, {states::evade, "SPACE", "SPACE"},
         {"carnage shot", "G", "H"},         {"turn around", "H", "G"},         {"kick behind high", "K", "D"},
         {"kick behind low", "J", "F"}};
     std::vector<std::vector<std::string>> shown;

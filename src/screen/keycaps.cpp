@@ -14,7 +14,7 @@ namespace {
 const struct { Move move; const char* does; } moveWords[] = {
     {Move::highAttack,  "attack or parry high"},
     {Move::lowAttack,   "attack or parry low"},
-    {Move::evade,       "evade"},
+    {Move::evade,       states::evade},
     {Move::carnageShot, "carnage shot"},
     {Move::turn,        "turn around"},
     {Move::highKick,    "kick behind high"},
