@@ -118,6 +118,8 @@ int play(int groupCount, char** groups)
             deallocate_voice(v);
         rest(200);
     }
+    for (auto& loaded : samples)
+        destroy_sample(loaded.second);
     return 0;
 }
 
