@@ -17,8 +17,10 @@ cd "$REPO_ROOT"
 mapfile -t alone < <(awk '{ print $1 ":" $2 ":" $3 ":0" }' "$WORK/plays")
 record_sound "$WORK/alone.raw"
 HOME=$WORK/home "$RYKE" "${alone[@]}" 2>"$WORK/play.err" || fail "play_voices failed: $(cat "$WORK/play.err")"
-read -r group channel sign reach < <(/usr/bin/python3 "$E2E_DIR/mix.py" loudest "$WORK/alone.raw" "$WORK/plays") ||
-    fail "the sounds played alone do not give a loudest pair"
+/usr/bin/python3 "$E2E_DIR/mix.py" loudest "$WORK/alone.raw" "$WORK/plays" >"$WORK/loudest" 2>"$WORK/peaks" ||
+    fail "the sounds played alone do not give a loudest pair: $(cat "$WORK/peaks")"
+cat "$WORK/peaks"
+read -r group channel sign reach <"$WORK/loudest"
 echo "the loudest pair over the beat: $group, channel $channel, direction $sign: $reach"
 for ((try = 1; try <= TRIES; try++)); do
     record_sound "$WORK/met.raw"
