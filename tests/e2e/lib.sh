@@ -67,6 +67,17 @@ start_game() {
     GAME_PID=$!
 }
 
+# record_sound FILE: for programs started with HOME=$WORK/home, ALSA's default device becomes a
+# file: the real mixed output lands in FILE (16-bit stereo at 44.1 kHz), taken no faster than a
+# sound card would play it.
+record_sound() {
+    mkdir -p "$WORK/home"
+    cat >"$WORK/home/.asoundrc" <<EOF
+pcm.!default { type plug; slave { pcm "recorder"; format S16_LE; channels 2; rate 44100 } }
+pcm.recorder { type file; slave.pcm "null"; format "raw"; file "|/usr/bin/python3 $E2E_DIR/mix.py pace $1" }
+EOF
+}
+
 # Prints the pid of the game itself (GAME_PID is its runner's).
 game_pid() {
     local i
