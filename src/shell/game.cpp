@@ -1,8 +1,6 @@
 #include "shell/game.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 #include "controls/input.h"
 #include "fighters/player.h"
@@ -12,6 +10,7 @@
 #include "stores/best_score.h"
 #include "sound/cue.h"
 #include "pause/pause.h"
+#include "platform/rest.h"
 #include "shell/quit.h"
 #include "shell/timer.h"
 #include "shell/title.h"
@@ -33,6 +32,7 @@ void titleScreen()
         const int speed = assistSpeed();
         composeTitle(buffer, enterScreen, speedLine(speed), bestLine(speed, bestScoreAt(speed)));
         blit(buffer, screen, 0, 0, 0, 0, 1024, 768);
+        restFor(0);
         if (quitRequested()) {
             gameOn = 0;
             gameLoop = 0;
@@ -87,7 +87,7 @@ void framePass()
             gameLoop = 0;
         }
         // Nothing moves while paused: no need to spin.
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        restFor(10);
         return;
     }
     // No cap on the catch-up: a long stall is paid back with as many logic ticks.
@@ -96,6 +96,7 @@ void framePass()
         timer.NoteFrameTime();
     }
     animate();
+    restFor(0);
     if (ryke.getAttackState() == "dead" && ryke.stateTime + deathLinger < hundredthsNow())
         gameOn = 0;
 }
