@@ -5,16 +5,16 @@
 #include <stdint.h>
 
 #include <emscripten.h>
-#include <emscripten/eventloop.h>
 
 #include "allegro.h"
 #include "allegro/internal/aintern.h"
+#include "web.h"
 
 /* Frames a mixing pass makes: about 23 ms at 44.1 kHz. */
 #define FRAMES 1024
 
 static short mixed[FRAMES * 2];
-static long interval_id;
+static int interval_id;
 
 /* Opens the page's audio context: its sample rate, or 0 when the browser has none. */
 EM_JS(int, web_audio_open, (void), {
@@ -88,10 +88,9 @@ EM_JS(void, web_audio_play, (const short *samples, int frames), {
    audio.at += buffer.duration;
 });
 
-static void pump(void *data)
+static void pump(void)
 {
    int passes = web_audio_passes_due(FRAMES);
-   (void)data;
    while (passes-- > 0) {
       _mix_some_samples((uintptr_t)mixed, 0, TRUE);
       web_audio_play(mixed, FRAMES);
@@ -123,7 +122,7 @@ static int digi_web_init(int input, int voices)
       ustrzcpy(allegro_error, ALLEGRO_ERROR_SIZE, get_config_text("Error initialising the mixer"));
       return -1;
    }
-   interval_id = emscripten_set_interval(pump, 10, NULL);
+   interval_id = _web_every(10, pump);
    return 0;
 }
 
@@ -131,7 +130,7 @@ static void digi_web_exit(int input)
 {
    if (input)
       return;
-   emscripten_clear_interval(interval_id);
+   _web_stop(interval_id);
    web_audio_close();
    _mixer_exit();
 }

@@ -22,6 +22,16 @@ EM_JS(void, web_set_title, (const char *text), {
    document.title = UTF8ToString(text);
 });
 
+EM_JS(int, _web_every, (int ms, WEB_CALL fn), {
+   return setInterval(function() {
+      callUserCallback(function() { wasmTable.get(fn)(); });
+   }, ms);
+});
+
+EM_JS(void, _web_stop, (int id), {
+   clearInterval(id);
+});
+
 EM_JS(int, web_page_present, (void), {
    return document.visibilityState === 'visible' && document.hasFocus() ? 1 : 0;
 });

@@ -2,20 +2,19 @@
  * every few milliseconds, hands the time gone by to the library's timer queue, as the timer
  * thread does on Unix. The callbacks run whenever the game gives the browser its turn. */
 #include <emscripten.h>
-#include <emscripten/eventloop.h>
 
 #include "allegro.h"
 #include "allegro/internal/aintern.h"
+#include "web.h"
 
-static long interval_id;
+static int interval_id;
 static double last_ms;
 /* Timer units not yet handed over (less than one). */
 static double owed;
 
-static void tick(void *data)
+static void tick(void)
 {
    const double now = emscripten_get_now();
-   (void)data;
    owed += (now - last_ms) * (TIMERS_PER_SECOND / 1000.0);
    last_ms = now;
    if (owed >= 1.0) {
@@ -33,13 +32,13 @@ static int timer_web_init(void)
    last_ms = emscripten_get_now();
    owed = 0;
    /* Browsers run intervals at 4 ms at best, hidden pages once a second. */
-   interval_id = emscripten_set_interval(tick, 4, NULL);
+   interval_id = _web_every(4, tick);
    return 0;
 }
 
 static void timer_web_exit(void)
 {
-   emscripten_clear_interval(interval_id);
+   _web_stop(interval_id);
 }
 
 TIMER_DRIVER timer_web = {
