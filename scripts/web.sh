@@ -151,6 +151,6 @@ sizes "$PAGE"
 
 if ((TEST)); then
     step "tests in headless Chromium and under node"
-    RYKE_WEB_PAGE=$PAGE ctest --test-dir "$GAME" -L web --output-on-failure --no-tests=error
+    ctest --test-dir "$GAME" -L web --output-on-failure --no-tests=error
 fi
 step "done"

@@ -38,12 +38,12 @@ class _Quiet(http.server.SimpleHTTPRequestHandler):
 
 
 class Page:
-    """One browser showing the page of folder (the folder web.sh makes, RYKE_WEB_PAGE)."""
+    """One browser showing the page of folder (by default RYKE_WEB_PAGE, the folder web.sh makes)."""
 
     def __init__(self, folder=None):
         self.folder = folder or os.environ.get('RYKE_WEB_PAGE', '')
         if not os.path.isfile(os.path.join(self.folder, 'index.html')):
-            fail("no page to test in RYKE_WEB_PAGE='%s' (scripts/web.sh --test makes one)" % self.folder)
+            fail("no page to test in RYKE_WEB_PAGE='%s' (scripts/web.sh makes one)" % self.folder)
         handler = functools.partial(_Quiet, directory=self.folder)
         self.server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
