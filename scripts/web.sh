@@ -109,14 +109,14 @@ pack() {
     echo "$stage"
 }
 
-# sizes FOLDER: the page's size as served plain and gzipped (a server's usual encoding).
+# sizes FOLDER: what the page loads, plain and gzipped (a server's usual encoding).
 sizes() {
     local plain=0 packed=0 f
-    for f in "$1"/*; do
+    for f in "$1"/index.html "$1"/ryke.*; do
         plain=$((plain + $(stat -c %s "$f")))
         packed=$((packed + $(gzip -9 -c "$f" | wc -c)))
     done
-    echo "the page: $((plain / 1024)) KB, $((packed / 1024)) KB gzipped"
+    echo "the page loads $((plain / 1024)) KB, $((packed / 1024)) KB gzipped"
 }
 
 PACKAGES_NOW=("${PACKAGES[@]}")
