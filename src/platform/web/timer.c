@@ -17,13 +17,11 @@ static void tick(void)
    const double now = emscripten_get_now();
    owed += (now - last_ms) * (TIMERS_PER_SECOND / 1000.0);
    last_ms = now;
-   if (owed >= 1.0) {
-      /* A long gap (a tab in the background) is handed over in pieces an int can hold. */
-      while (owed >= 1.0) {
-         const int piece = owed > TIMERS_PER_SECOND ? TIMERS_PER_SECOND : (int)owed;
-         owed -= piece;
-         _handle_timer_tick(piece);
-      }
+   /* A long gap (a tab in the background) is handed over in pieces an int can hold. */
+   while (owed >= 1.0) {
+      const int piece = owed > TIMERS_PER_SECOND ? TIMERS_PER_SECOND : (int)owed;
+      owed -= piece;
+      _handle_timer_tick(piece);
    }
 }
 
