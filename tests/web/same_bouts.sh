@@ -22,7 +22,12 @@ for script in tests/replays/*.bout; do
         failed=1
         continue
     fi
-    LD_PRELOAD=$work/musl_rand.so "$linux" trace "$script" "$work/$name.linux" 2>/dev/null
+    if ! LD_PRELOAD=$work/musl_rand.so "$linux" trace "$script" "$work/$name.linux" 2>"$work/$name.err"; then
+        echo "FAIL: $name: on Linux with musl's rand() a frame fails its checks:" >&2
+        cat "$work/$name.err" >&2
+        failed=1
+        continue
+    fi
     if ! cmp -s "$work/$name.web" "$work/$name.linux"; then
         line=$(cmp "$work/$name.web" "$work/$name.linux" | sed -n 's/.* line \([0-9]*\)$/\1/p')
         echo "FAIL: $name: the web trace differs from Linux's with musl's rand() at line ${line:-?}:" >&2
