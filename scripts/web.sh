@@ -29,8 +29,8 @@ PLATFORM=(src/platform/web/CMakeLists.txt src/platform/web/*.[ch] src/platform/w
 JOBS=2
 PACKAGES=(emscripten cmake make patch zip)
 # The tests also build the Linux bout runner, to compare its traces with the one under node.
-TEST_PACKAGES=(chromium chromium-driver python3-selenium build-essential pkg-config liballegro4-dev
-    libloadpng4-dev)
+TEST_PACKAGES=(chromium chromium-driver python3-selenium python3-pil build-essential pkg-config
+    liballegro4-dev libloadpng4-dev)
 ALLEGRO_OPTIONS=(-DCMAKE_BUILD_TYPE=Release)
 # Debian's node does not look in Debian's own folder of node modules, where Emscripten's are.
 export NODE_PATH=/usr/share/nodejs

@@ -3,6 +3,7 @@ machine, the browser, keys held as a player holds them, and the canvas's own pix
 import base64
 import functools
 import http.server
+import io
 import os
 import struct
 import sys
@@ -11,6 +12,7 @@ import threading
 import time
 import zlib
 
+from PIL import Image
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
@@ -126,6 +128,11 @@ class Page:
     def watched(self):
         """Stops the watch: the fewest pixels that differed from the picture in any frame."""
         return self.js('window.rykeWatch.on = false; return window.rykeWatch.least')
+
+    def shown(self):
+        """The canvas as the browser shows it on the screen (an element screenshot), as r, g, b, a bytes."""
+        canvas = self.driver.find_element('id', 'screen')
+        return Image.open(io.BytesIO(canvas.screenshot_as_png)).convert('RGBA').tobytes()
 
     def pixel(self, x, y):
         return tuple(self.pixels(x, y, 1, 1)[:3])

@@ -1,5 +1,5 @@
-"""The page's title: the frame shown at 1:1 in a window that holds it, its pixels the title
-picture's (but for the two lines the game writes on it), the first frame soon after the page
+"""The page's title: the frame shown at 1:1 in a window that holds it, the pixels on the screen
+the title picture's (but for the two lines the game writes on it), the first frame soon after the page
 began to load, and the word on sound until the first key starts it."""
 import time
 
@@ -17,7 +17,10 @@ with Page() as page:
     if 'first key' not in sound:
         fail("before any key the page says '%s' about the sound" % sound)
     time.sleep(0.3)
-    shown = page.pixels()
+    # What the screen shows, not only what the canvas holds.
+    shown = page.shown()
+    if len(shown) != WIDTH * HEIGHT * 4:
+        fail('the screenshot of the frame holds %d pixels' % (len(shown) // 4))
     _, _, title = read_pcx(REPO + '/images/enterScreen.pcx')
     written = set(y for top, bottom in TITLE_LINES for y in range(top, bottom))
     rows = [y for y in range(HEIGHT) if y not in written]
