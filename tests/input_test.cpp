@@ -100,7 +100,7 @@ TEST_F(Keys, AHeldKeyActsOnceUntilReleasedInATickWhereThePlayerMayAct)
     EXPECT_EQ(3, ryke.attackCount);
 }
 
-TEST_F(Keys, TheFirstKeyWhoseMoveMayStartWins)
+TEST_F(Keys, TheFirstRowWins)
 {
     ryke.faceRight();
     tickWith({KEY_J, KEY_K, KEY_D});
