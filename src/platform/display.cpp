@@ -3,6 +3,8 @@
 #include <allegro.h>
 // The library's X state (its connection and its shared-memory image), exported for programs.
 #include <xalleg.h>
+// The library's lock on its X connection, which its event thread uses too.
+#include <allegro/platform/aintunix.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -37,4 +39,29 @@ void releaseScreenMemoryAtExit()
     // already are, and the library detaches and removes it again at its own exit.
     if (_xwin.use_shm)
         shmctl(_xwin.shminfo.shmid, IPC_RMID, nullptr);
+}
+
+KeyboardFocus keyboardFocus()
+{
+    if (!_xwin.display || !_xwin.window)
+        return KeyboardFocus::unknown;
+    XLOCK();
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(_xwin.display, &focus, &revert);
+    bool here = focus == _xwin.window;
+    // Keys then go to the window under the pointer: found by going down from the root through
+    // the windows that hold the pointer (a window manager's frame, then ours).
+    Window under = focus == PointerRoot ? DefaultRootWindow(_xwin.display) : None;
+    for (int depth = 0; under != None && !here && depth < 8; ++depth) {
+        Window root = None, child = None;
+        int rootX = 0, rootY = 0, x = 0, y = 0;
+        unsigned buttons = 0;
+        if (!XQueryPointer(_xwin.display, under, &root, &child, &rootX, &rootY, &x, &y, &buttons))
+            break;
+        under = child;
+        here = under == _xwin.window;
+    }
+    XUNLOCK();
+    return here ? KeyboardFocus::here : KeyboardFocus::elsewhere;
 }
