@@ -18,6 +18,6 @@ enum class KeyboardFocus {
                 // (X's PointerRoot) and the pointer is over the window
     elsewhere,  // to another window, or to none
 };
-// Asks the X server (on Windows, the system) where the keys go now: one round trip, or two
-// when the focus follows the pointer. Called from the game's thread.
+// Asks the X server where the keys go now: a round trip, and a few more when the focus follows
+// the pointer. Called from the game's thread. Always unknown on Windows.
 KeyboardFocus keyboardFocus();

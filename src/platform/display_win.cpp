@@ -2,16 +2,8 @@
 // there without shared memory to leave behind: nothing to watch.
 #include "platform/display.h"
 
-#include <allegro.h>
-#include <winalleg.h>
-
 void watchForLostDisplay() {}
 void releaseScreenMemoryAtExit() {}
 
-KeyboardFocus keyboardFocus()
-{
-    const HWND window = win_get_window();
-    if (!window)
-        return KeyboardFocus::unknown;
-    return GetForegroundWindow() == window ? KeyboardFocus::here : KeyboardFocus::elsewhere;
-}
+// Windows tells a window of every activation, and the library passes each on: nothing to ask.
+KeyboardFocus keyboardFocus() { return KeyboardFocus::unknown; }
