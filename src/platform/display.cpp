@@ -50,14 +50,16 @@ KeyboardFocus keyboardFocus()
     int revert = 0;
     XGetInputFocus(_xwin.display, &focus, &revert);
     bool here = focus == _xwin.window;
-    // Keys then go to the window under the pointer: found by going down from the root through
-    // the windows that hold the pointer (a window manager's frame, then ours).
-    Window under = focus == PointerRoot ? DefaultRootWindow(_xwin.display) : None;
+    // With the focus on the pointer, or on the root (where it falls when a focused window goes),
+    // keys go to the window under the pointer: found by going down from the root through the
+    // windows that hold the pointer (a window manager's frame, then ours).
+    const Window root = DefaultRootWindow(_xwin.display);
+    Window under = focus == PointerRoot || focus == root ? root : None;
     for (int depth = 0; under != None && !here && depth < 8; ++depth) {
-        Window root = None, child = None;
+        Window top = None, child = None;
         int rootX = 0, rootY = 0, x = 0, y = 0;
         unsigned buttons = 0;
-        if (!XQueryPointer(_xwin.display, under, &root, &child, &rootX, &rootY, &x, &y, &buttons))
+        if (!XQueryPointer(_xwin.display, under, &top, &child, &rootX, &rootY, &x, &y, &buttons))
             break;
         under = child;
         here = under == _xwin.window;
