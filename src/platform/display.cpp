@@ -49,10 +49,12 @@ KeyboardFocus keyboardFocus()
     Window focus = None;
     int revert = 0;
     XGetInputFocus(_xwin.display, &focus, &revert);
-    bool here = focus == _xwin.window;
+    // The window the library draws in, or the top-level window it sits in.
+    const auto ours = [](Window w) { return w != None && (w == _xwin.window || w == _xwin.wm_window); };
+    bool here = ours(focus);
     // With the focus on the pointer, or on the root (where it falls when a focused window goes),
     // keys go to the window under the pointer: found by going down from the root through the
-    // windows that hold the pointer (a window manager's frame, then ours).
+    // windows that hold the pointer (a window manager's frame, then the game's).
     const Window root = DefaultRootWindow(_xwin.display);
     Window under = focus == PointerRoot || focus == root ? root : None;
     for (int depth = 0; under != None && !here && depth < 8; ++depth) {
@@ -62,7 +64,7 @@ KeyboardFocus keyboardFocus()
         if (!XQueryPointer(_xwin.display, under, &top, &child, &rootX, &rootY, &x, &y, &buttons))
             break;
         under = child;
-        here = under == _xwin.window;
+        here = ours(under);
     }
     XUNLOCK();
     return here ? KeyboardFocus::here : KeyboardFocus::elsewhere;
