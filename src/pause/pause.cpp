@@ -40,14 +40,18 @@ void watchFocus()
 
 bool updatePause()
 {
-    // The library reports only the focus changes X sends our window; with the focus following
-    // the pointer it misses some. So X is asked, and each change in its answer is taken.
+    // The library reports only the focus changes X sends our window, and with the focus following
+    // the pointer it misses some or reports them late. So X is asked: keys that come here end a
+    // focus pause whatever the library last said; keys going elsewhere pause once, when X first
+    // says so (a key pressed in the window still ends that pause).
     const auto now = std::chrono::steady_clock::now();
     if (now >= nextQuestion) {
         nextQuestion = now + betweenQuestions;
         const KeyboardFocus answer = keyboardFocus();
-        if (answer != lastAnswer && answer != KeyboardFocus::unknown)
-            windowFocused.store(answer == KeyboardFocus::here);
+        if (answer == KeyboardFocus::here)
+            windowFocused.store(true);
+        else if (answer == KeyboardFocus::elsewhere && lastAnswer != KeyboardFocus::elsewhere)
+            windowFocused.store(false);
         lastAnswer = answer;
     }
     const bool byKey = focusBackByKey.exchange(false);
