@@ -19,5 +19,5 @@ enum class KeyboardFocus {
     elsewhere,  // to another window, or to none
 };
 // Asks the X server where the keys go now: a round trip, and a few more when the focus follows
-// the pointer. Called from the game's thread. Always unknown on Windows.
+// the pointer. Called from the game's thread. Always unknown on Windows and in the browser.
 KeyboardFocus keyboardFocus();

@@ -4,3 +4,6 @@
 
 void watchForLostDisplay() {}
 void releaseScreenMemoryAtExit() {}
+
+// The page's own focus events reach the library as switches in and out; nothing more to ask.
+KeyboardFocus keyboardFocus() { return KeyboardFocus::unknown; }

@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <thread>
@@ -32,20 +31,6 @@ bool writeAll(int fd, const std::string& text)
 }
 
 } // namespace
-
-const char noPlayerDataFolder[] = "neither XDG_DATA_HOME nor HOME is set";
-
-std::string playerDataFolder()
-{
-    // XDG's base directory rules ignore a relative XDG_DATA_HOME.
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data && data[0] == '/')
-        return data;
-    const char* home = std::getenv("HOME");
-    if (home && home[0] == '/')
-        return std::string(home) + "/.local/share";
-    return "";
-}
 
 std::tm localTime(std::time_t when)
 {
@@ -84,12 +69,7 @@ bool replaceFile(const std::string& folder, const std::string& name, const std::
         unlink(temporary.c_str());
         return false;
     }
-    // The rename itself lasts once the folder's entry is on the disk.
-    const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        fsync(dir);
-        close(dir);
-    }
+    keepFolder(folder);
     return true;
 }
 

@@ -13,6 +13,10 @@ std::string playerDataFolder();
 // Why playerDataFolder found none, in words for the player.
 extern const char noPlayerDataFolder[];
 
+// Makes a file just renamed into folder last: on Linux the folder's entry is flushed to the disk,
+// in the browser the folder is copied to the page's lasting store.
+void keepFolder(const std::string& folder);
+
 // The calendar time in the player's time zone, by each system's thread-safe call.
 std::tm localTime(std::time_t when);
 

@@ -1,4 +1,4 @@
-// The player's data folder is %APPDATA%. Windows has neither mkstemp nor a rename that replaces:
+// Windows has neither mkstemp nor a rename that replaces:
 // a temporary file made exclusively, committed to the disk, then moved over the old one with
 // MoveFileEx.
 #include "platform/files.h"
@@ -10,7 +10,6 @@
 #include <io.h>
 #include <sys/stat.h>
 
-#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -19,22 +18,6 @@
 #include <thread>
 
 #include "platform/signals.h"
-
-const char noPlayerDataFolder[] = "APPDATA names no folder";
-
-std::string playerDataFolder()
-{
-    // Only a whole path will do (C:\Users\... or \\server\share\...): a relative one would
-    // depend on the folder the game was started in.
-    const char* data = std::getenv("APPDATA");
-    if (!data)
-        return "";
-    const std::string folder = data;
-    const bool drive = folder.size() > 2 && std::isalpha(static_cast<unsigned char>(folder[0])) && folder[1] == ':' &&
-                       (folder[2] == '\\' || folder[2] == '/');
-    const bool share = folder.rfind("\\\\", 0) == 0 || folder.rfind("//", 0) == 0;
-    return drive || share ? folder : "";
-}
 
 std::tm localTime(std::time_t when)
 {
