@@ -10,7 +10,7 @@
 #include "shell/quit.h"
 #include "tally/tally.h"
 
-PressLatch actionPress;
+bool holding = false;
 
 // clang-format off
 //                                     move               facing right  facing left
@@ -37,16 +37,6 @@ namespace {
 std::atomic<bool> downSinceTick[KEY_MAX];
 // Each key as the keyboard's callback last saw it, so that a held key's repeats are no new press.
 std::atomic<bool> seenDown[KEY_MAX];
-
-void keyboardEvent(int scancode)
-{
-    const int code = scancode & 0x7f;
-    if (scancode & 0x80)
-        seenDown[code].store(false, std::memory_order_relaxed);
-    else if (!seenDown[code].exchange(true, std::memory_order_relaxed))
-        noteKeyDown(code);
-}
-END_OF_FUNCTION(keyboardEvent)
 
 bool downNowOrSinceTick(int code) { return key[code] || downSinceTick[code].load(std::memory_order_relaxed); }
 
@@ -114,7 +104,7 @@ const MoveRow* firstTaken(int KeyBinding::*keyInFacing)
 // One press, one action: a key held down acts once, until it is seen released.
 void scan(const MoveRow* taken)
 {
-    if (actionPress.pressed(taken != nullptr))
+    if (pressedNow(holding, taken != nullptr))
         taken->act();
 }
 
@@ -126,7 +116,7 @@ void input()
 {
     if (mayAct()) {
         if (onlyATap())
-            actionPress.held = false;
+            holding = false;
         if (ryke.facing == facings::right)
             scan(firstTaken(&KeyBinding::facingRight));
         else if (ryke.facing == facings::left)
@@ -150,12 +140,13 @@ void forgetTaps()
         down.store(false, std::memory_order_relaxed);
 }
 
-void watchKeyPresses()
+void noteKeyChange(int scancode)
 {
-    LOCK_FUNCTION(keyboardEvent);
-    LOCK_VARIABLE(downSinceTick);
-    LOCK_VARIABLE(seenDown);
-    keyboard_lowlevel_callback = keyboardEvent;
+    const int code = scancode & 0x7f;
+    if (scancode & 0x80)
+        seenDown[code].store(false, std::memory_order_relaxed);
+    else if (!seenDown[code].exchange(true, std::memory_order_relaxed))
+        noteKeyDown(code);
 }
 
 std::string keyLabel(int code)

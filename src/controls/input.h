@@ -23,8 +23,8 @@ extern const KeyBinding keyMap[moveCount];
 // The library's key code of a move for a player facing "right" or "left"; -1 for another facing.
 int keyFor(Move move, const std::string& facing);
 
-// The action keys, read as presses: one action a press.
-extern PressLatch actionPress;
+// True while an action key seen down has not yet been seen released: one action per press.
+extern bool holding;
 
 // Turns the keys that are down now, or went down since the last call, into at most one player
 // action; ESC ends the game.
@@ -35,9 +35,9 @@ void input();
 void noteKeyDown(int code);
 // Forgets the keys that went down before now (on the title, between bouts).
 void forgetTaps();
-// The keyboard's low-level callback that feeds noteKeyDown (the library's scancode, with its
-// top bit set for a release); installed once the keyboard is.
-void watchKeyPresses();
+// A key event the library read (its scancode, with the top bit set for a release), on the
+// library's keyboard thread: feeds noteKeyDown, and a held key's repeats are no new press.
+void noteKeyChange(int scancode);
 
 // A key's name as printed on it ("D", "SPACE"), for the words that tell the keys.
 std::string keyLabel(int code);

@@ -1,14 +1,13 @@
 #include "shell/game.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 #include "coach/coach.h"
 #include "controls/input.h"
 #include "fighters/names.h"
 #include "fighters/player.h"
 #include "pause/pause.h"
+#include "platform/rest.h"
 #include "screen/frame.h"
 #include "screen/signs.h"
 #include "shell/assets.h"
@@ -52,6 +51,7 @@ void titleScreen()
         const int speed = assistSpeed();
         composeTitle(buffer, enterScreen, titleWords(speed));
         blit(buffer, screen, 0, 0, 0, 0, screenWidth, screenHeight);
+        restFor(0);
         if (quitRequested())
             endProgram();
     }
@@ -108,7 +108,7 @@ void framePass()
         if (quitRequested())
             endProgram();
         // Nothing moves while paused: no need to spin.
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        restFor(10);
         return;
     }
     // No cap on the catch-up: a long stall is paid back with as many logic ticks.
@@ -117,6 +117,7 @@ void framePass()
         timer.NoteFrameTime();
     }
     animate();
+    restFor(0);
     if (ryke.getAttackState() == states::dead && ryke.stateTime + deathLinger < hundredthsNow())
         gameOn = 0;
 }

@@ -11,19 +11,19 @@ namespace {
 struct Arrow {
     int key;
     int step;
-    PressLatch press;
+    bool held;
 };
 // clang-format off
-//             key        step  press
-Arrow arrows[] = { {KEY_LEFT,  -1,   {}},
-                   {KEY_DOWN,  -1,   {}},
-                   {KEY_RIGHT, +1,   {}},
-                   {KEY_UP,    +1,   {}} };
+//             key        step  held
+Arrow arrows[] = { {KEY_LEFT,  -1,   false},
+                   {KEY_DOWN,  -1,   false},
+                   {KEY_RIGHT, +1,   false},
+                   {KEY_UP,    +1,   false} };
 // clang-format on
 
 std::string percent(int speed) { return std::to_string(speed) + "%"; }
 
-PressLatch coachKey;
+bool coachHeld = false;
 
 } // namespace
 
@@ -31,7 +31,7 @@ int arrowSteps()
 {
     int steps = 0;
     for (Arrow& arrow : arrows)
-        if (arrow.press.pressed(key[arrow.key] != 0))
+        if (pressedNow(arrow.held, key[arrow.key] != 0))
             steps += arrow.step;
     return steps;
 }
@@ -67,7 +67,7 @@ std::string coachLine(const CoachChoice& choice)
 
 void switchCoachByKey()
 {
-    if (coachKey.pressed(key[KEY_C] != 0))
+    if (pressedNow(coachHeld, key[KEY_C] != 0))
         switchCoach();
 }
 

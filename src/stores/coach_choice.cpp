@@ -1,13 +1,11 @@
 #include "stores/coach_choice.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <sstream>
 
 #include "platform/files.h"
 #include "stores/best_score.h"
+#include "stores/store_file.h"
 
 const char coachChoiceFile[] = "coach";
 
@@ -32,7 +30,7 @@ void tell(const std::string& what)
     if (told)
         return;
     told = true;
-    std::fprintf(stderr, "ryke: coach: %s; playing on without it kept\n", what.c_str());
+    std::fprintf(stderr, "ryke: coach: %s; playing on without it kept\n", printable(what, 400).c_str());
 }
 
 void keep()
@@ -62,12 +60,12 @@ CoachChoice switched(CoachChoice choice)
 CoachChoice readCoachChoice(const std::string& path, std::string& problem)
 {
     problem.clear();
-    std::ifstream in(path);
-    if (!in) {
-        if (errno != ENOENT)
-            problem = path + ": cannot be read: " + std::strerror(errno);
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+    std::string text;
+    if (readStoreFile(folder, path.substr(slash + 1), text, problem) != FileRead::read)
         return {};
-    }
+    std::istringstream in(text);
     std::string head, modeLine, boutsLine, end, extra;
     std::getline(in, head);
     std::getline(in, modeLine);
@@ -92,8 +90,15 @@ CoachChoice readCoachChoice(const std::string& path, std::string& problem)
 
 bool writeCoachChoice(const std::string& folder, const CoachChoice& choice, std::string& problem)
 {
-    if (!makePrivateFolder(folder, problem))
+    if (!makePrivateFolder(folder, problem) || !(problem = foreignFolder(folder)).empty())
         return false;
+    // With no other game saving meanwhile; a damaged choice is only replaced, nothing in it to keep.
+    const FileLock lock(folder, coachChoiceFile);
+    if (!lock.held()) {
+        problem = lock.problem();
+        return false;
+    }
+    removeLeftoverTemporaries(folder, coachChoiceFile);
     std::string text = std::string(header) + "\n";
     for (const auto& entry : modeWords)
         if (entry.mode == choice.mode)

@@ -58,7 +58,7 @@ void freshBout(unsigned seed)
         key[k] = 0;
     closeRequested.store(false);
     std::srand(seed);
-    actionPress = {};
+    holding = false;
     // A script may pause with P: the next bout starts unpaused.
     endPause();
     gameOn = 1;
