@@ -27,8 +27,11 @@ void restoreDefaultKeys();
 std::string refusalFor(int slot, int key, const int keys[slotCount]);
 // A move in the player's words: "high attack".
 const char* moveWords(Move move);
-// The word a key is written with in the settings file and on the keys page ("K", "SPACE"); ""
+// The word a key is written with in the settings file ("K", "SPACE", "OPENBRACE"); ""
 // for a key that cannot be chosen.
 std::string keyLabel(int key);
+// How a key is shown on a key cap on the screen ("K", "SPACE", "["); "?" for a key that cannot
+// be chosen.
+std::string keyCap(int key);
 // The key a word names, or -1.
 int keyLabelled(const std::string& name);

@@ -2,11 +2,14 @@
 
 #include <allegro.h>
 
+#include <atomic>
+
 #include "controls/pad.h"
 #include "encounter/lines.h"
 #include "fighters/names.h"
 #include "fighters/player.h"
 #include "shell/quit.h"
+#include "tally/tally.h"
 
 bool holding = false;
 
@@ -31,6 +34,27 @@ int keyFor(Move move, const std::string& facing)
 
 namespace {
 
+// Keys that went down since the last logic tick; set on the library's keyboard thread.
+std::atomic<bool> downSinceTick[KEY_MAX];
+// Each key as the keyboard's callback last saw it, so that a held key's repeats are no new press.
+std::atomic<bool> seenDown[KEY_MAX];
+
+bool downNowOrSinceTick(int code) { return key[code] || downSinceTick[code].load(std::memory_order_relaxed); }
+
+// A key tapped since the last tick, with no action key down now: it went down and up again, so
+// the latch, which was not asked while the hero was busy, has missed a release.
+bool onlyATap()
+{
+    bool tapped = false;
+    for (const KeyBinding& binding : keyMap)
+        for (int code : {binding.facingRight, binding.facingLeft}) {
+            if (key[code])
+                return false;
+            tapped = tapped || downSinceTick[code].load(std::memory_order_relaxed);
+        }
+    return tapped;
+}
+
 bool always() { return true; }
 // Without a shot in hand the carnage key counts as not pressed.
 bool hasShot() { return ryke.shots > 0.0; }
@@ -39,6 +63,7 @@ void fireCarnageShot()
 {
     ryke.carnageShot();
     ryke.shots -= 1.0;
+    noteShotFired();
 }
 
 struct MoveRow {
@@ -72,7 +97,7 @@ const MoveRow* firstTaken(int KeyBinding::*keyInFacing)
     const bool facingRight = keyInFacing == &KeyBinding::facingRight;
     for (const KeyBinding& binding : keyMap) {
         const MoveRow* row = rowOf(binding.move);
-        if ((key[binding.*keyInFacing] || padHolds(binding.move, facingRight)) && row && row->allowed())
+        if ((downNowOrSinceTick(binding.*keyInFacing) || padHolds(binding.move, facingRight)) && row && row->allowed())
             return row;
     }
     return nullptr;
@@ -93,11 +118,36 @@ void input()
 {
     readPad();
     if (mayAct()) {
+        if (onlyATap())
+            holding = false;
         if (ryke.facing == facings::right)
             scan(firstTaken(&KeyBinding::facingRight));
         else if (ryke.facing == facings::left)
             scan(firstTaken(&KeyBinding::facingLeft));
     }
+    // A tap seen while the hero was busy is lost, as it always was.
+    forgetTaps();
     if (quitRequested())
         endProgram();
+}
+
+void noteKeyDown(int code)
+{
+    if (code > 0 && code < KEY_MAX)
+        downSinceTick[code].store(true, std::memory_order_relaxed);
+}
+
+void forgetTaps()
+{
+    for (std::atomic<bool>& down : downSinceTick)
+        down.store(false, std::memory_order_relaxed);
+}
+
+void noteKeyChange(int scancode)
+{
+    const int code = scancode & 0x7f;
+    if (scancode & 0x80)
+        seenDown[code].store(false, std::memory_order_relaxed);
+    else if (!seenDown[code].exchange(true, std::memory_order_relaxed))
+        noteKeyDown(code);
 }

@@ -19,7 +19,7 @@ bool choose(KeysPage& page, int key)
         return true;
     } else if (key == KEY_ENTER) {
         page.waiting = true;
-        page.note = "Press the new key (ESC keeps " + keyLabel(boundKeys[page.row]) + ")";
+        page.note = "Press the new key (ESC keeps " + keyCap(boundKeys[page.row]) + ")";
     }
     return false;
 }
@@ -39,7 +39,7 @@ bool rebind(KeysPage& page, int key)
     boundKeys[page.row] = key;
     applyKeys();
     page.waiting = false;
-    page.note = keyLabel(key) + " now does it.";
+    page.note = keyCap(key) + " now does it.";
     return true;
 }
 

@@ -1,14 +1,13 @@
 #include "keyspage/keys_screen.h"
 
 #include "display/window.h"
-#include "screen/hints.h"
+#include "screen/keycaps.h"
+#include "screen/lettering.h"
 #include "settings/settings.h"
 #include "shell/assets.h"
 #include "shell/quit.h"
 
 namespace {
-
-int cream() { return makecol(255, 226, 160); }
 
 // The library's keyboard buffer holds presses in order; a press that came in while the frame was
 // drawn is not lost.
@@ -26,25 +25,25 @@ void composeKeysPage(BITMAP* target, const KeysPage& page)
 {
     clear_to_color(target, makecol(20, 8, 8));
     const int centre = target->w / 2;
-    drawText16(target, "KEYS", centre, 60, cream());
-    drawText16(target, "UP / DOWN: choose   ENTER: change   ESC: back", centre, 110, cream());
+    letterCentred(target, "KEYS", centre, 60, cream());
+    letterCentred(target, "UP / DOWN: choose   ENTER: change   ESC: back", centre, 110, cream());
     const char* heads[] = {"key", "facing right", "facing left"};
     for (int c = 0; c < 3; ++c)
-        drawText16From(target, heads[c], columns[c], keysRowsY - keysRowStep, makecol(200, 150, 110));
+        letter(target, heads[c], columns[c], keysRowsY - keysRowStep, makecol(200, 150, 110));
     for (int row = 0; row < keysPageRows; ++row) {
         const int y = keysRowsY + row * keysRowStep;
         if (row == page.row)
             rectfill(target, 120, y - 8, target->w - 120, y + 24, makecol(page.waiting ? 140 : 90, 30, 20));
         if (row == defaultsRow || row == backRow) {
-            drawText16From(target, row == defaultsRow ? "defaults" : "back to the title", columns[0], y, cream());
+            letter(target, row == defaultsRow ? "defaults" : "back to the title", columns[0], y, cream());
             continue;
         }
-        drawText16From(target, page.waiting && row == page.row ? "?" : keyLabel(boundKeys[row]), columns[0], y, cream());
-        drawText16From(target, moveWords(keySlots[row].facingRight), columns[1], y, cream());
-        drawText16From(target, moveWords(keySlots[row].facingLeft), columns[2], y, cream());
+        letter(target, page.waiting && row == page.row ? "?" : keyCap(boundKeys[row]), columns[0], y, cream());
+        letter(target, moveWords(keySlots[row].facingRight), columns[1], y, cream());
+        letter(target, moveWords(keySlots[row].facingLeft), columns[2], y, cream());
     }
     if (!page.note.empty())
-        drawText16(target, page.note, centre, keysRowsY + keysPageRows * keysRowStep + 20, makecol(255, 160, 120));
+        letterCentred(target, page.note, centre, keysRowsY + keysPageRows * keysRowStep + 20, makecol(255, 160, 120));
 }
 
 void runKeysPage()

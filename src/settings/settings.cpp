@@ -2,11 +2,8 @@
 
 #include <allegro.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -17,13 +14,11 @@
 #include "platform/config_folder.h"
 #include "platform/files.h"
 #include "shell/timer.h"
+#include "stores/store_file.h"
 
 const char settingsFile[] = "ryke.cfg";
 
 namespace {
-
-// A settings file is a page of text; anything much larger is not one.
-constexpr std::size_t largestFile = 64 * 1024;
 
 const char gameSection[] = "ryke";
 const char keysSection[] = "keys";
@@ -126,27 +121,11 @@ std::string readText;
 bool fileDamaged = false;
 std::set<std::string> told;
 
+// Paths and quotes in it may hold any byte: they are shown printable, and the line kept short.
 void tell(const std::string& what)
 {
     if (told.insert(what).second)
-        std::fprintf(stderr, "ryke: settings: %s\n", what.c_str());
-}
-
-// The file's text now: false, with why, when it cannot be read; "" when there is none.
-bool readFile(const std::string& path, std::string& text, std::string& problem)
-{
-    text.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        if (errno == ENOENT)
-            return true;
-        problem = path + ": cannot be read: " + std::strerror(errno);
-        return false;
-    }
-    std::ostringstream all;
-    all << in.rdbuf();
-    text = all.str();
-    return true;
+        std::fprintf(stderr, "ryke: settings: %s\n", printable(what, 400).c_str());
 }
 
 } // namespace
@@ -160,7 +139,7 @@ Settings::Settings()
 Settings readSettings(const std::string& text, std::string& problem)
 {
     problem.clear();
-    if (text.size() > largestFile) {
+    if (text.size() > storeFileCap) {
         problem = "it is too large to be settings (" + std::to_string(text.size() / 1024) + " KB)";
         return {};
     }
@@ -173,7 +152,7 @@ Settings readSettings(const std::string& text, std::string& problem)
     for (std::size_t i = 0; i < lines.size(); ++i) {
         Line line;
         if (!parseLine(lines[i], section, line)) {
-            problem = "line " + std::to_string(i + 1) + " is not a setting: '" + trim(lines[i]).substr(0, 40) + "'";
+            problem = "line " + std::to_string(i + 1) + " is not a setting: '" + printable(trim(lines[i]), 40) + "'";
             return {};
         }
     }
@@ -246,15 +225,28 @@ void save()
     if (fileDamaged)
         return;
     const std::string folder = settingsFolder();
-    const std::string path = folder + "/" + settingsFile;
-    // Whatever was put in the file meanwhile is kept, if the file is still sound.
-    std::string now, problem;
-    if (!readFile(path, now, problem) || (readSettings(now, problem), !problem.empty())) {
-        tell(path + " is damaged: " + problem + "; it is left as it is");
+    std::string problem;
+    if (!makePrivateFolder(folder, problem) || !(problem = foreignFolder(folder)).empty()) {
+        tell(problem);
         return;
     }
-    const std::string text = settingsText(kept, now);
-    if (!makePrivateFolder(folder, problem) || !replaceFile(folder, settingsFile, text, problem))
+    // With no other game saving meanwhile, so that what one kept the other reads and keeps too.
+    const FileLock lock(folder, settingsFile);
+    if (!lock.held()) {
+        tell(lock.problem());
+        return;
+    }
+    removeLeftoverTemporaries(folder, settingsFile);
+    // Whatever was put in the file meanwhile is kept, if the file is still sound.
+    std::string now;
+    const FileRead read = readStoreFile(folder, settingsFile, now, problem);
+    if (read == FileRead::stopped)
+        return;
+    if (read == FileRead::refused || (readSettings(now, problem), !problem.empty())) {
+        tell(folder + "/" + settingsFile + " is damaged: " + problem + "; it is left as it is");
+        return;
+    }
+    if (!replaceFile(folder, settingsFile, settingsText(kept, now), problem))
         tell(problem);
 }
 
@@ -270,9 +262,14 @@ void loadSettings()
     }
     const std::string path = folder + "/" + settingsFile;
     std::string problem;
-    if (!readFile(path, readText, problem)) {
+    const FileRead read = readStoreFile(folder, settingsFile, readText, problem);
+    if (read == FileRead::refused) {
         fileDamaged = true;
-        tell(problem + "; playing with the defaults");
+        tell(problem + "; playing with the defaults, and the file is left as it is");
+        return;
+    }
+    if (read == FileRead::stopped) {
+        fileDamaged = true;
         return;
     }
     const Settings settings = readSettings(readText, problem);
@@ -291,7 +288,6 @@ void loadSettings()
     if (!readText.empty())
         override_config_data(readText.data(), static_cast<int>(readText.size()));
 }
-
 
 void keepSpeed(int speed)
 {

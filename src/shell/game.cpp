@@ -1,9 +1,8 @@
 #include "shell/game.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
+#include "coach/coach.h"
 #include "controls/input.h"
 #include "controls/pad.h"
 #include "display/window.h"
@@ -11,6 +10,7 @@
 #include "fighters/player.h"
 #include "keyspage/keys_screen.h"
 #include "pause/pause.h"
+#include "platform/rest.h"
 #include "screen/frame.h"
 #include "screen/hints.h"
 #include "screen/signs.h"
@@ -21,6 +21,9 @@
 #include "shell/title.h"
 #include "sound/cue.h"
 #include "stores/best_score.h"
+#include "stores/coach_choice.h"
+#include "tally/card.h"
+#include "tally/tally.h"
 
 // The player is built before both lines and destroyed after them, so the three live in this
 // one file, in this order.
@@ -34,6 +37,18 @@ constexpr int deathLinger = 300;
 // TAB on the title opens the keys page.
 static bool tabHeld = false;
 
+// The card of the last bout the hero died in; empty before the first.
+static std::vector<std::string> lastCard;
+
+static TitleWords titleWords(int speed)
+{
+    TitleWords words{speedLine(speed), startHereLine(), bestLine(speed, bestScoreAt(speed)),
+                     coachLine(coachChoice()), "", {}};
+    words.panelHeading = lastCard.empty() ? "HOW A BOUT GOES" : "YOUR LAST BOUT";
+    words.panel = lastCard.empty() ? howABoutGoes() : lastCard;
+    return words;
+}
+
 void titleScreen()
 {
     // Keys are a state, not presses: ENTER still down from the last bout skips the title. ENTER
@@ -46,10 +61,12 @@ void titleScreen()
         if (pressedNow(tabHeld, key[KEY_TAB] != 0))
             runKeysPage();
         chooseSpeedByArrows();
+        switchCoachByKey();
         const int speed = assistSpeed();
-        composeTitle(buffer, enterScreen, speedLine(speed), bestLine(speed, bestScoreAt(speed)));
+        composeTitle(buffer, enterScreen, titleWords(speed));
         drawTitleHints(buffer, !screenOpen.fullscreen && windowCrowded(desktopSize(), screenOpen.scale));
         present(buffer);
+        restFor(0);
         if (quitRequested())
             endProgram();
     }
@@ -68,6 +85,10 @@ void startBout()
     ryke.attackCount = 0;
     enemiesLeft_L = lineLength;
     enemiesLeft_R = lineLength;
+    // What came before the bout is no press in it.
+    forgetTaps();
+    startTally(hundredthsNow());
+    coachNewBout();
 }
 
 // Later enemies of a line wait less before attacking: 150 for the first, 20 from the 14th on.
@@ -107,7 +128,7 @@ void framePass()
         if (quitRequested())
             endProgram();
         // Nothing moves while paused: no need to spin.
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        restFor(10);
         return;
     }
     // No cap on the catch-up: a long stall is paid back with as many logic ticks.
@@ -116,6 +137,7 @@ void framePass()
         timer.NoteFrameTime();
     }
     animate();
+    restFor(0);
     if (ryke.getAttackState() == states::dead && ryke.stateTime + deathLinger < hundredthsNow())
         gameOn = 0;
 }
@@ -137,6 +159,7 @@ void playBout()
     fillLines(pools);
     const int speed = assistSpeed();
     const int bestBefore = bestScoreAt(speed).kills;
+    coachOn = coachWatches(coachChoice());
     while (gameOn) {
         frameSign = greetingFor(speed, bestBefore);
         framePass();
@@ -144,13 +167,18 @@ void playBout()
     frameSign = {};
     endPause();
     stopClock(false);
-    recordBout(speed, killCount_L + killCount_R);
+    const int kills = killCount_L + killCount_R;
+    if (ryke.getAttackState() == states::dead)
+        lastCard = cardLines(tally, kills, speed, bestBefore);
+    recordBout(speed, kills);
+    countBout();
 }
 
 void runGame()
 {
     cue(Cue::beat);
     loadBestScores();
+    loadCoachChoice();
     watchFocus();
     while (gameLoop) {
         titleScreen();

@@ -7,8 +7,11 @@
 #include <set>
 #include <string>
 
+#include "controls/input.h"
 #include "controls/pad.h"
 #include "display/window.h"
+#include "pause/pause.h"
+#include "platform/display.h"
 #include "platform/signals.h"
 #include "settings/settings.h"
 #include "shell/assets.h"
@@ -16,6 +19,13 @@
 #include "shell/timer.h"
 
 static void onCloseButton() { closeRequested.store(true); }
+
+// The library has one callback for key events; the taps and the pause's focus both read them.
+static void onKeyEvent(int scancode)
+{
+    noteKeyChange(scancode);
+    noteKeyEvent(scancode);
+}
 
 static void reportNoDisplay()
 {
@@ -121,6 +131,7 @@ bool initialise(void (*afterSettings)())
         reportNoDevice("keyboard");
         return false;
     }
+    keyboard_lowlevel_callback = onKeyEvent;
     if (install_timer() != 0) {
         reportNoDevice("timer");
         return false;
