@@ -4,11 +4,13 @@
 
 #include <allegro.h>
 
+#include "coach/coach.h"
 #include "controls/bindings.h"
 #include "controls/pad.h"
 #include "fighters/names.h"
 #include "fighters/player.h"
 #include "keyspage/keys_page.h"
+#include "screen/keycaps.h"
 #include "support/headless.h"
 
 namespace {
@@ -75,6 +77,8 @@ TEST_F(Rebinding, AKeyInUseIsRefusedWithWhyAndTheDefaultsComeBack)
     EXPECT_NE(std::string::npos, page.note.find("pauses")) << page.note;
     take(page, {KEY_F11});
     EXPECT_NE(std::string::npos, page.note.find("fullscreen")) << page.note;
+    take(page, {KEY_C});
+    EXPECT_NE(std::string::npos, page.note.find("C switches the coach")) << page.note;
     take(page, {KEY_ESC});
     EXPECT_FALSE(page.waiting);
     EXPECT_TRUE(page.open) << "ESC while waiting keeps the key and the page";
@@ -89,6 +93,33 @@ TEST_F(Rebinding, AKeyInUseIsRefusedWithWhyAndTheDefaultsComeBack)
     EXPECT_EQ(KEY_D, keyFor(Move::highAttack, facings::left));
     take(page, {KEY_DOWN, KEY_ENTER});
     EXPECT_FALSE(page.open);
+}
+
+TEST_F(Rebinding, TheKeysChartAndTheCoachShowTheKeysAsBound)
+{
+    KeysPage page;
+    // left_low (F) to the open brace, evade (SPACE) to the pad's 5.
+    take(page, {KEY_DOWN, KEY_ENTER, KEY_OPENBRACE, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_ENTER, KEY_5_PAD});
+    const std::vector<KeysRow> rows = keysRows();
+    // Rows: high, low, evade, shot, turn, kick high, kick low; each with its key facing left, then right.
+    EXPECT_EQ("[", rows[1].facingLeft);
+    EXPECT_EQ("J", rows[1].facingRight);
+    EXPECT_EQ("PAD5", rows[2].facingLeft);
+    EXPECT_EQ("PAD5", rows[2].facingRight);
+    EXPECT_EQ("[", rows[6].facingRight);
+    EXPECT_EQ("K", rows[0].facingRight);
+    Coach coach;
+    Scene s;
+    s.facing = facings::left;
+    s.heroState = s.frontState = s.behindState = states::normal;
+    s.frontKind = kinds::sword;
+    s.frontLeft = s.behindLeft = 10;
+    s.now = 100;
+    coach.watch(s);
+    s.frontState = states::low;
+    s.now = 110;
+    coach.watch(s);
+    EXPECT_EQ(std::vector<std::string>{"[: parry low"}, coach.lines(s));
 }
 
 TEST_F(Rebinding, WithoutAPadNothingIsHeldAndTheKeysAloneAct)

@@ -49,6 +49,8 @@ TEST(Settings, ADamagedFileSaysWhereAndGivesTheDefaults)
         {"[ryke]\nspeed = 70\n\xff\xfe\n",                    "line 3"},
         {std::string("[ryke]\nspeed = 7\0\n", 17),            "not text"},
         {std::string(70000, '#'),                             "too large"},
+        {"[keys]\nevade_key = C\n",                           "no key the game knows"},
+        {"[ryke]\nspeed\x1b[2J\n",                            "'speed?[2J'"},
     };
     // clang-format on
     for (const Case& c : cases) {

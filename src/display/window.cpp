@@ -46,7 +46,7 @@ Size desktopSize()
 bool openGameScreen()
 {
     const Size desktop = desktopSize();
-    ScreenPlan plan = planScreen(screenChoice.fullscreen, screenChoice.scale, desktop);
+    ScreenPlan plan = planScreen(screenChoice.fullscreen && screenSwitches, screenChoice.scale, desktop);
     if (!screenChoice.fullscreen && plan.scale < screenChoice.scale)
         std::fprintf(stderr, "ryke: a window %d times as large does not fit the %d x %d desktop; it opens %d times as large\n",
                      screenChoice.scale, desktop.w, desktop.h, plan.scale);
@@ -100,7 +100,7 @@ bool followScreenKeys()
         enterTaken = false;
     else if (altHeld())
         enterTaken = true;
-    if (!pressedNow(switchHeld, key[KEY_F11] || (altHeld() && key[KEY_ENTER])))
+    if (!pressedNow(switchHeld, key[KEY_F11] || (altHeld() && key[KEY_ENTER])) || !screenSwitches)
         return false;
     const ScreenChoice before = screenChoice;
     screenChoice.fullscreen = !screenChoice.fullscreen;

@@ -6,6 +6,8 @@
 
 #include <X11/Xatom.h>
 
+const bool screenSwitches = true;
+
 void prepareBorderless(bool) {}
 
 void setBorderless(bool on, int, int)

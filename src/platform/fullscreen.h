@@ -11,3 +11,7 @@ void prepareBorderless(bool on);
 // After the library opened a window of w x h: makes it borderless and fullscreen (on), or gives
 // it back its frame (off).
 void setBorderless(bool on, int w, int h);
+
+// Whether the game can switch to fullscreen itself: on X11 and Windows. Not in the browser, where
+// the page is the game's screen and the browser's own F11 makes it fill the display.
+extern const bool screenSwitches;

@@ -8,6 +8,8 @@ namespace {
 constexpr LONG framed = WS_SYSMENU | WS_CAPTION | WS_MINIMIZEBOX | WS_VISIBLE;
 } // namespace
 
+const bool screenSwitches = true;
+
 void prepareBorderless(bool on)
 {
     if (HWND window = win_get_window())
