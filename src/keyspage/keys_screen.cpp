@@ -1,6 +1,7 @@
 #include "keyspage/keys_screen.h"
 
 #include "display/window.h"
+#include "platform/rest.h"
 #include "screen/keycaps.h"
 #include "screen/lettering.h"
 #include "settings/settings.h"
@@ -61,9 +62,9 @@ void runKeysPage()
                 keepKeys();
         composeKeysPage(buffer, page);
         present(buffer);
-        rest(10);
+        restFor(10);
     }
     // The ESC that closed the page must not end the game on the title.
     while (key[KEY_ESC] && gameLoop && !closeRequested.load() && !stopRequested())
-        rest(10);
+        restFor(10);
 }
