@@ -23,8 +23,10 @@ WIDTH, HEIGHT = 1024, 768
 # The HUD's life bar: full, it is green from x 172 to 274 on row 25.
 LIFE = (100, 25)
 LIFE_GREEN = (0, 255, 30)
-# The two lines the title adds: the speed under the figures' feet, the best under ENTER.
-TITLE_LINES = [(626, 642), (726, 742)]
+# The rows the title writes over its picture: the hints across the top, the two panels (keys,
+# how a bout goes), the speed and where to start under the figures' feet, the best and the coach
+# under ENTER.
+TITLE_LINES = [(6, 22), (244, 593), (610, 626), (634, 650), (712, 728), (740, 756)]
 # Selenium's ENTER is the keypad's; RETURN is the main Enter key.
 KEY = {'enter': Keys.RETURN, 'esc': Keys.ESCAPE, 'left': Keys.ARROW_LEFT}
 

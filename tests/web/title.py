@@ -1,5 +1,5 @@
 """The page's title: the frame shown at 1:1 in a window that holds it, the pixels on the screen
-the title picture's (but for the two lines the game writes on it), the first frame soon after the page
+the title picture's (but for the rows the game writes on it), the first frame soon after the page
 began to load, and the word on sound until the first key starts it."""
 import time
 
@@ -31,7 +31,7 @@ with Page() as page:
         fail('%d pixels outside the title lines differ from the title picture (/tmp/ryke-web-title.png)' % off)
     lines = sum(differing(shown[y * row:(y + 1) * row], title[y * row:(y + 1) * row]) for y in written)
     if lines < 500:
-        fail('the speed and best lines are missing from the title (%d pixels differ there)' % lines)
+        fail('the lines and panels are missing from the title (%d pixels differ there)' % lines)
     page.hold('left')
     page.wait_for('the sound starting at the first key',
                   "return document.getElementById('sound').textContent == 'Sound on'", 5)
