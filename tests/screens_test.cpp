@@ -59,6 +59,7 @@ TEST(Fit, AWindowGetsTheScaleAskedForOrTheLargestThatFitsAndFullscreenTheDesktop
         {{3840, 2160},    false, 3,     2048, 1536, 2,     false},
         {{4096, 3072},    false, 4,     4096, 3072, 4,     true},    // no room above for a title bar
         {{1920, 1080},    true,  2,     1920, 1080, 1,     false},
+        {{1600, 1600},    false, 2,     1024, 768,  1,     false},   // upright: the width decides
         {{800, 600},      false, 1,     1024, 768,  1,     true},    // too small for any: still 1
     };
     // clang-format on
