@@ -70,6 +70,10 @@ TEST_F(Taps, ATapWhileTheHeroIsBusyIsLostAndAHeldKeyActsOnce)
     noteKeyChange(KEY_D); // the keyboard repeating the held key
     input();
     EXPECT_EQ(states::normal, ryke.getAttackState()) << "held, the key acted again";
+    down(KEY_F);
+    input();
+    EXPECT_EQ(states::normal, ryke.getAttackState()) << "a key pressed beside a held one let the held one act again";
+    up(KEY_F);
 
     // Let go and pressed again while he is busy, and held into the first tick he is free: as
     // before, the latch has not seen the key up while he could act.
