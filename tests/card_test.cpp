@@ -39,6 +39,7 @@ TEST(Card, SaysTheBlowThatKilledAndTheTimeAPlayerLivedThrough)
     EXPECT_EQ(card, cardLines(t, 12, 100, 14));
     EXPECT_EQ("New best at 100%!", cardLines(t, 15, 100, 14).back());
     EXPECT_EQ("Best at 100%: 15", cardLines(t, 15, 100, 15).back());
+    EXPECT_EQ("Best at 50%: none yet", cardLines(t, 0, 50, 0).back());
 }
 
 BoutRun play(const std::string& text)

@@ -38,21 +38,30 @@ namespace {
 std::atomic<bool> downSinceTick[KEY_MAX];
 // Each key as the keyboard's callback last saw it, so that a held key's repeats are no new press.
 std::atomic<bool> seenDown[KEY_MAX];
+// downSinceTick as this tick took it: a press reported while the tick runs counts at the next.
+bool pressedForTick[KEY_MAX];
 
-bool downNowOrSinceTick(int code) { return key[code] || downSinceTick[code].load(std::memory_order_relaxed); }
-
-// A key tapped since the last tick, with no action key down now: it went down and up again, so
-// the latch, which was not asked while the hero was busy, has missed a release.
-bool onlyATap()
+void takePresses()
 {
-    bool tapped = false;
+    for (int code = 0; code < KEY_MAX; ++code)
+        pressedForTick[code] = downSinceTick[code].exchange(false, std::memory_order_relaxed);
+}
+
+bool downNowOrSinceTick(int code) { return key[code] || pressedForTick[code]; }
+
+// An action key pressed since the last tick, and none held down from before it: every key the
+// latch last saw down has been let go, though the latch, not asked while the hero was busy,
+// missed the release. Whether the new press is already up again or still down at this tick.
+bool aNewPress()
+{
+    bool pressed = false;
     for (const KeyBinding& binding : keyMap)
         for (int code : {binding.facingRight, binding.facingLeft}) {
-            if (key[code])
+            if (key[code] && !pressedForTick[code])
                 return false;
-            tapped = tapped || downSinceTick[code].load(std::memory_order_relaxed);
+            pressed = pressed || pressedForTick[code];
         }
-    return tapped;
+    return pressed;
 }
 
 bool always() { return true; }
@@ -117,16 +126,16 @@ bool mayAct() { return ryke.getAttackState() == states::normal && currentEnemy->
 void input()
 {
     readPad();
+    // Taken at every tick, so a tap made while the hero is busy is lost, as it always was.
+    takePresses();
     if (mayAct()) {
-        if (onlyATap())
+        if (aNewPress())
             holding = false;
         if (ryke.facing == facings::right)
             scan(firstTaken(&KeyBinding::facingRight));
         else if (ryke.facing == facings::left)
             scan(firstTaken(&KeyBinding::facingLeft));
     }
-    // A tap seen while the hero was busy is lost, as it always was.
-    forgetTaps();
     if (quitRequested())
         endProgram();
 }

@@ -7,6 +7,7 @@
 #include "platform/fullscreen.h"
 #include "settings/settings.h"
 #include "shell/startup.h"
+#include "shell/timer.h"
 
 ScreenChoice screenChoice;
 ScreenPlan screenOpen;
@@ -102,6 +103,9 @@ bool followScreenKeys()
         enterTaken = true;
     if (!pressedNow(switchHeld, key[KEY_F11] || (altHeld() && key[KEY_ENTER])) || !screenSwitches)
         return false;
+    // A new screen takes a moment to open: the clock stands still meanwhile (a pause sets it
+    // again on the next pass).
+    stopClock(true);
     const ScreenChoice before = screenChoice;
     screenChoice.fullscreen = !screenChoice.fullscreen;
     if (!openGameScreen()) {
@@ -109,9 +113,11 @@ bool followScreenKeys()
         screenChoice = before;
         if (!openGameScreen()) {
             std::fprintf(stderr, "ryke: the screen could not be opened again: %s\n", allegro_error);
+            stopClock(false);
             return false;
         }
     }
+    stopClock(false);
     keepFullscreen(screenChoice.fullscreen);
     return true;
 }

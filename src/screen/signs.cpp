@@ -31,15 +31,15 @@ void largeText(BITMAP* target, const std::string& text, int centreX, int y, int 
 
 void drawSign(BITMAP* target, int centreY, const std::string& large, const std::string& small)
 {
-    const int height = glyph * largeScale + (small.empty() ? 0 : 2 * glyph) + 2 * glyph;
-    const int width =
-        static_cast<int>(std::max(large.size() * largeScale, small.size())) * glyph + 6 * glyph;
+    const int height = glyph * largeScale + (small.empty() ? 0 : lettersHeight + glyph) + 2 * glyph;
+    const int smallWidth = small.empty() ? 0 : letteredWidth(small);
+    const int width = std::max(static_cast<int>(large.size()) * largeScale * glyph, smallWidth) + 6 * glyph;
     const int centreX = target->w / 2, top = centreY - height / 2;
     rectfill(target, centreX - width / 2, top, centreX + width / 2, top + height, makecol(20, 8, 8));
     rect(target, centreX - width / 2, top, centreX + width / 2, top + height, cream());
     largeText(target, large, centreX, top + glyph, cream());
     if (!small.empty())
-        textout_centre_ex(target, font, small.c_str(), centreX, top + glyph * (largeScale + 2), cream(), -1);
+        letterCentred(target, small, centreX, top + glyph * (largeScale + 2), cream());
 }
 
 void composeTitle(BITMAP* target, BITMAP* picture, const TitleWords& words)

@@ -116,10 +116,7 @@ void fillLines(const EnemyPools& pools)
 
 void framePass()
 {
-    // A new screen takes a moment to open: the clock stands still meanwhile.
-    stopClock(true);
     followScreenKeys();
-    stopClock(false);
     readPad();
     const bool paused = updatePause();
     stopClock(paused);

@@ -28,5 +28,7 @@ std::vector<std::string> cardLines(const BoutTally& t, int kills, int speedPerce
             "Clashes won: " + std::to_string(t.clashes),
             "Kicks that stunned: " + std::to_string(t.stuns),
             "Carnage shots fired: " + std::to_string(t.shotsFired) + " of " + std::to_string(t.shotsEarned),
-            kills > bestBefore ? "New best at " + speed + "!" : "Best at " + speed + ": " + std::to_string(bestBefore)};
+            kills > bestBefore ? "New best at " + speed + "!"
+                               // No kill is no best, as the title says below the card.
+                               : "Best at " + speed + ": " + (bestBefore ? std::to_string(bestBefore) : "none yet")};
 }

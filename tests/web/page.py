@@ -23,10 +23,11 @@ WIDTH, HEIGHT = 1024, 768
 # The HUD's life bar: full, it is green from x 172 to 274 on row 25.
 LIFE = (100, 25)
 LIFE_GREEN = (0, 255, 30)
-# The rows the title writes over its picture: the hints across the top, the two panels (keys,
-# how a bout goes), the speed and where to start under the figures' feet, the best and the coach
-# under ENTER.
-TITLE_LINES = [(6, 22), (244, 593), (610, 626), (634, 650), (712, 728), (740, 756)]
+# The two lines the title adds: the speed under the figures' feet, the best under ENTER.
+TITLE_LINES = [(610, 626), (712, 728)]
+# The title's logo band, which the game draws nothing over: below the hints across the top,
+# above its panels and lines.
+TITLE_BAND = (24, 240)
 # Selenium's ENTER is the keypad's; RETURN is the main Enter key.
 KEY = {'enter': Keys.RETURN, 'esc': Keys.ESCAPE, 'left': Keys.ARROW_LEFT}
 
