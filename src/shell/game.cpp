@@ -8,6 +8,7 @@
 #include "fighters/names.h"
 #include "fighters/player.h"
 #include "pause/pause.h"
+#include "platform/pace.h"
 #include "screen/frame.h"
 #include "screen/signs.h"
 #include "shell/assets.h"
@@ -35,6 +36,7 @@ void titleScreen()
         const int speed = assistSpeed();
         composeTitle(buffer, enterScreen, speedLine(speed), bestLine(speed, bestScoreAt(speed)));
         blit(buffer, screen, 0, 0, 0, 0, screenWidth, screenHeight);
+        awaitNextFrame();
         if (quitRequested())
             endProgram();
     }
@@ -88,6 +90,7 @@ void framePass()
             endProgram();
         // Nothing moves while paused: no need to spin.
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        awaitNextFrame();
         return;
     }
     // No cap on the catch-up: a long stall is paid back with as many logic ticks.
@@ -96,6 +99,7 @@ void framePass()
         timer.NoteFrameTime();
     }
     animate();
+    awaitNextFrame();
     if (ryke.getAttackState() == states::dead && ryke.stateTime + deathLinger < hundredthsNow())
         gameOn = 0;
 }
