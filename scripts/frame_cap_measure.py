@@ -113,6 +113,9 @@ def main():
     seconds, presses = float(sys.argv[4]), int(sys.argv[5])
     frames, keys = Frames(window_id), Keys()
     window = display.Display().create_resource_object("window", window_id)
+    # Keys go where the focus is; without a window manager nothing gives it to the game.
+    keys.d.set_input_focus(window_id, X.RevertToPointerRoot, X.CurrentTime)
+    keys.d.sync()
     title = measure([game, xserver], frames, seconds)
     keys.tap("Return", True)
     time.sleep(0.3)

@@ -1,6 +1,7 @@
 #pragma once
 // The machinery shared by every timeline: a move is a list of windows measured from the
-// fighter's stateTime, and each frame the first window whose bound has not passed is played.
+// fighter's stateTime, and each frame the first window whose bound has not passed is played,
+// after the windows a late frame passed over, which are carried out undrawn.
 
 #include <allegro.h>
 
