@@ -37,9 +37,10 @@ for cap in none 60 120; do
     "$BUILD/ryke" "${args[@]}" </dev/null >"$WORK/game.out" 2>&1 &
     GAME=$!
     window=
-    for ((i = 0; i < 100 && -z $window; i++)); do
+    for ((i = 0; i < 100; i++)); do
         sleep 0.1
         window=$(xdotool search --onlyvisible --name '^Ryke$' 2>/dev/null | head -n1) || true
+        [[ -z $window ]] || break
     done
     [[ -n $window ]] || { cat "$WORK/game.out" >&2; exit 1; }
     sleep 2 # the title settles

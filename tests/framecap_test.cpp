@@ -40,8 +40,9 @@ TEST(FrameCap, TheCommandLineTakesACapWithinItsBounds)
         const std::string shown = c.args.empty() ? "(none)" : c.args.front() + " ...";
         EXPECT_EQ(c.status, line.status) << shown;
         EXPECT_EQ(c.status == 0, line.play) << shown;
-        if (c.status == 0)
+        if (c.status == 0) {
             EXPECT_EQ(c.frames, line.framesPerSecond) << shown;
+        }
         EXPECT_NE(std::string::npos, line.err.find(c.errHas)) << shown << ": " << line.err;
     }
     EXPECT_NE(std::string::npos, parseCommandLine({"--help"}).out.find("--fps N")) << "the help names the option";
