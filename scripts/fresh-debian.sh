@@ -4,7 +4,8 @@
 # order: a debootstrap chroot where root clones the repo, plays (under an X server of ours the
 # title shows and ESC gives 0), runs the tests and builds the package; the package then goes into
 # a second fresh chroot, where a plain user starts the game from /tmp. Last, in the first chroot,
-# the README's Windows commands build the Windows release and test it under Wine.
+# the README's Windows commands build the Windows release and test it under Wine, and its Web
+# commands build the web page and test it in headless Chromium.
 #
 # Usage, as root: scripts/fresh-debian.sh
 # Exits 0 when every command passed, 1 when one failed, and 75 when debootstrap could not reach
@@ -180,6 +181,12 @@ done
 
 # Then the Windows release, made and tested under Wine in the same chroot.
 readme_commands Windows
+for command in "${COMMANDS[@]}"; do
+    step "$command" run_in_repo "$FRESH/user" "$command"
+done
+
+# Then the web page, made and tested in headless Chromium in the same chroot.
+readme_commands Web
 for command in "${COMMANDS[@]}"; do
     step "$command" run_in_repo "$FRESH/user" "$command"
 done

@@ -40,15 +40,6 @@ TEST_F(Bout, TheCloseButtonEndsTheProgramLikeEsc)
     EXPECT_EQ(0, gameLoop);
 }
 
-TEST_F(Bout, EnterHeldDownSkipsTheTitle)
-{
-    clear_to_color(screen, makecol(1, 2, 3));
-    press(KEY_ENTER);
-    titleScreen();
-    EXPECT_EQ(1, gameLoop);
-    EXPECT_EQ(makecol(1, 2, 3), getpixel(screen, 512, 300)) << "no title drawn";
-}
-
 TEST_F(Bout, EscInABoutFinishesTheCatchUpDrawsOneFrameAndShutsDown)
 {
     press(KEY_ENTER);

@@ -62,30 +62,6 @@ TEST(Decode, EveryShippedFileDecodesFromMemoryAsFromItsFileAndAsItsCheckSaid)
     }
 }
 
-// 8-bit and stereo sounds, which the game does not ship, come out as the check said too.
-TEST(Decode, OtherSoundLayoutsComeOutAsTheCheckSaid)
-{
-    struct Layout {
-        unsigned channels, bits;
-        long frames;
-    };
-    const Layout layouts[] = {{1, 8, 15876}, {2, 8, 7938}, {2, 16, 3969}};
-    for (const Layout& l : layouts) {
-        std::string b = contents("sound/grunt.wav");
-        b[22] = static_cast<char>(l.channels);
-        b[34] = static_cast<char>(l.bits);
-        SoundShape shape;
-        ASSERT_EQ("", soundFault(b, &shape)) << l.channels << " x " << l.bits;
-        SAMPLE* s = decodeSound(b);
-        ASSERT_NE(nullptr, s);
-        EXPECT_EQ(l.frames, shape.frames);
-        EXPECT_EQ(l.frames, static_cast<long>(s->len));
-        EXPECT_EQ(l.bits, static_cast<unsigned>(s->bits));
-        EXPECT_EQ(l.channels == 2, s->stereo != 0);
-        destroy_sample(s);
-    }
-}
-
 int asks;
 int stopAtAsk;
 bool countedStop() { return ++asks == stopAtAsk; }

@@ -63,6 +63,11 @@ TEST(FrameCap, FramesAreSpacedEvenlyAndALateLoopStartsAfresh)
     // More than a whole interval behind: no rush of frames to catch up, the spacing starts again.
     EXPECT_EQ(t0 + 120ms, pace.next(t0 + 120ms));
     EXPECT_EQ(t0 + 130ms, pace.next(t0 + 121ms));
+    // The pause's rest, longer than a turn, holds the loop for the whole rest; shorter, for the turn.
+    EXPECT_EQ(t0 + 155ms, pace.next(t0 + 130ms, 25ms));
+    EXPECT_EQ(t0 + 165ms, pace.next(t0 + 156ms, 2ms));
+    FramePace uncapped;
+    EXPECT_EQ(t0 + 10ms, uncapped.next(t0, 10ms));
 }
 
 TEST(FrameCap, TheWaitLastsUntilTheFramesTurnAndNoLongerWithoutACap)
@@ -70,7 +75,7 @@ TEST(FrameCap, TheWaitLastsUntilTheFramesTurnAndNoLongerWithoutACap)
     auto twentyFrames = [] {
         const Clock::time_point start = Clock::now();
         for (int i = 0; i < 20; ++i)
-            awaitNextFrame();
+            frameDone();
         return Clock::now() - start;
     };
     capFrames(200);

@@ -24,72 +24,49 @@ protected:
             press(k);
         input();
     }
-    void backToNormal() { ryke.returnNormal(); }
 };
 
-TEST_F(Keys, TheAttackKeysAreOnTheSideHeLooksTowardsAndTheKicksBehindHim)
+TEST_F(Keys, EachKeyStartsItsMoveInEachFacing)
 {
-    // The home row as it lies under the hands, and where each move's key sits on it: on the
-    // side the player looks towards or behind him, counted from that side's outer end.
-    const std::string row = "DFGHJK";
-    const int letters[] = {KEY_D, KEY_F, KEY_G, KEY_H, KEY_J, KEY_K};
-    struct Place {
-        Move move;
-        bool inFront;
-        int fromOuterEnd;
-    };
-    const Place places[] = {{Move::highAttack, true, 0}, {Move::lowAttack, true, 1}, {Move::carnageShot, true, 2},
-                            {Move::turn, false, 2},      {Move::highKick, false, 0}, {Move::lowKick, false, 1}};
-    for (const char* facing : {facings::right, facings::left})
-        for (const Place& p : places) {
-            const bool rightHalf = p.inFront == (facing == std::string(facings::right));
-            const char letter = row[rightHalf ? row.size() - 1 - p.fromOuterEnd : p.fromOuterEnd];
-            EXPECT_EQ(letters[row.find(letter)], keyFor(p.move, facing))
-                << "facing " << facing << ", move " << static_cast<int>(p.move) << " belongs on " << letter;
-        }
-    EXPECT_EQ(KEY_SPACE, keyFor(Move::evade, facings::right));
-    EXPECT_EQ(KEY_SPACE, keyFor(Move::evade, facings::left));
-    EXPECT_EQ(-1, keyFor(Move::highAttack, "up"));
-}
-
-TEST_F(Keys, EachMovesKeyStartsThatMoveInBothFacings)
-{
-    // The map the bot and the soak press keys by is the one the game reads.
-    struct Outcome {
+    // The attack keys lie on the side he looks towards, the kicks behind him. The bot and the
+    // soak press keys by keyFor, so it must name the very keys the game reads.
+    struct Case {
+        const char* facing;
+        int key;
         Move move;
         const char* state;
+        const char* facingAfter;
     };
-    const Outcome outcomes[] = {{Move::highAttack, states::high},     {Move::lowAttack, states::low},
-                                {Move::evade, states::evade},         {Move::carnageShot, states::carnageShot},
-                                {Move::highKick, states::highKick},   {Move::lowKick, states::lowKick}};
-    for (const char* facing : {facings::right, facings::left})
-        for (const Outcome& o : outcomes) {
-            SetUp();
-            facing == std::string(facings::right) ? ryke.faceRight() : ryke.faceLeft();
-            ryke.shots = 2.0;
-            tickWith({keyFor(o.move, facing)});
-            EXPECT_EQ(o.state, ryke.attackState) << "facing " << facing;
-            EXPECT_EQ(facing, ryke.facing);
-        }
-    ryke.faceRight();
-    backToNormal();
-    tickWith({});
-    tickWith({keyFor(Move::turn, facings::right)});
-    EXPECT_EQ(facings::left, ryke.facing);
-    EXPECT_EQ(states::normal, ryke.attackState);
-    tickWith({});
-    tickWith({keyFor(Move::turn, facings::left)});
-    EXPECT_EQ(facings::right, ryke.facing);
-    // The keys by name, as the player learns them.
-    backToNormal();
-    tickWith({});
-    tickWith({KEY_K});
-    EXPECT_EQ(states::high, ryke.attackState) << "K, facing right";
-    ryke.faceLeft();
-    backToNormal();
-    tickWith({});
-    tickWith({KEY_K});
-    EXPECT_EQ(states::highKick, ryke.attackState) << "K, facing left";
+    // clang-format off
+    const Case cases[] = {
+        // facing        key        move               state after          facing after
+        {facings::right, KEY_K,     Move::highAttack,  states::high,        facings::right},
+        {facings::right, KEY_J,     Move::lowAttack,   states::low,         facings::right},
+        {facings::right, KEY_SPACE, Move::evade,       states::evade,       facings::right},
+        {facings::right, KEY_H,     Move::carnageShot, states::carnageShot, facings::right},
+        {facings::right, KEY_G,     Move::turn,        states::normal,      facings::left},
+        {facings::right, KEY_D,     Move::highKick,    states::highKick,    facings::right},
+        {facings::right, KEY_F,     Move::lowKick,     states::lowKick,     facings::right},
+        {facings::left,  KEY_D,     Move::highAttack,  states::high,        facings::left},
+        {facings::left,  KEY_F,     Move::lowAttack,   states::low,         facings::left},
+        {facings::left,  KEY_SPACE, Move::evade,       states::evade,       facings::left},
+        {facings::left,  KEY_G,     Move::carnageShot, states::carnageShot, facings::left},
+        {facings::left,  KEY_H,     Move::turn,        states::normal,      facings::right},
+        {facings::left,  KEY_K,     Move::highKick,    states::highKick,    facings::left},
+        {facings::left,  KEY_J,     Move::lowKick,     states::lowKick,     facings::left},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SetUp();
+        c.facing == std::string(facings::right) ? ryke.faceRight() : ryke.faceLeft();
+        ryke.shots = 2.0;
+        tickWith({c.key});
+        const std::string what = std::string("facing ") + c.facing + ", move " + std::to_string(static_cast<int>(c.move));
+        EXPECT_EQ(c.key, keyFor(c.move, c.facing)) << what;
+        EXPECT_EQ(c.state, ryke.attackState) << what;
+        EXPECT_EQ(c.facingAfter, ryke.facing) << what;
+    }
+    EXPECT_EQ(-1, keyFor(Move::highAttack, "up"));
 }
 
 TEST_F(Keys, AHeldKeyActsOnceUntilReleasedInATickWhereThePlayerMayAct)
@@ -97,49 +74,30 @@ TEST_F(Keys, AHeldKeyActsOnceUntilReleasedInATickWhereThePlayerMayAct)
     ryke.faceRight();
     tickWith({KEY_K});
     ASSERT_EQ(states::high, ryke.attackState);
-    EXPECT_EQ(1, ryke.attackCount);
-    backToNormal();
+    ryke.returnNormal();
     tickWith({KEY_K});
     EXPECT_EQ(states::normal, ryke.attackState) << "still the same press";
     ryke.attackState = states::high;
     tickWith({}); // released while busy: the latch does not notice
-    backToNormal();
+    ryke.returnNormal();
     tickWith({KEY_K});
     EXPECT_EQ(states::normal, ryke.attackState);
     tickWith({});
     tickWith({KEY_K});
     EXPECT_EQ(states::high, ryke.attackState);
     EXPECT_EQ(2, ryke.attackCount);
-}
 
-TEST_F(Keys, APressWhileBusyIsLost)
-{
-    ryke.faceRight();
-    ryke.attackState = states::evade;
-    tickWith({KEY_J});
+    // Across a burst of catch-up ticks after a long stay on the title, too.
+    ryke.returnNormal();
     tickWith({});
-    backToNormal();
-    tickWith({});
-    EXPECT_EQ(states::normal, ryke.attackState);
-    EXPECT_FALSE(actionPress.held);
-}
-
-TEST_F(Keys, TheCarnageKeyWithoutAShotCountsAsNotPressed)
-{
-    ryke.faceRight();
-    actionPress.held = true;
-    tickWith({KEY_H});
-    EXPECT_FALSE(actionPress.held) << "no row taken: the latch clears";
-    EXPECT_EQ(states::normal, ryke.attackState);
-    tickWith({KEY_H, KEY_G});
-    EXPECT_EQ(facings::left, ryke.facing) << "the scan goes on to the turn";
-
-    tickWith({});
-    ryke.shots = 1.0;
-    tickWith({KEY_G, KEY_H}); // facing left, G is the carnage shot
-    EXPECT_EQ(states::carnageShot, ryke.attackState);
-    EXPECT_DOUBLE_EQ(0.0, ryke.shots);
-    EXPECT_EQ(facings::left, ryke.facing);
+    press(KEY_K);
+    g_counter = 40;
+    while (timer.NotRenderingNow()) {
+        input();
+        timer.NoteFrameTime();
+        ryke.returnNormal(); // as if the move ended between ticks
+    }
+    EXPECT_EQ(3, ryke.attackCount);
 }
 
 TEST_F(Keys, TheFirstRowWins)
@@ -147,6 +105,21 @@ TEST_F(Keys, TheFirstRowWins)
     ryke.faceRight();
     tickWith({KEY_J, KEY_K, KEY_D});
     EXPECT_EQ(states::high, ryke.attackState);
+
+    // Without a shot in hand the carnage key counts as not pressed: the scan goes on past it.
+    ryke.returnNormal();
+    holding = true;
+    tickWith({KEY_H});
+    EXPECT_FALSE(holding) << "no move taken: the latch clears";
+    EXPECT_EQ(states::normal, ryke.attackState);
+    tickWith({KEY_H, KEY_G});
+    EXPECT_EQ(facings::left, ryke.facing);
+    tickWith({});
+    ryke.shots = 1.0;
+    tickWith({KEY_G, KEY_H}); // facing left, G is the carnage shot
+    EXPECT_EQ(states::carnageShot, ryke.attackState);
+    EXPECT_DOUBLE_EQ(0.0, ryke.shots);
+    EXPECT_EQ(facings::left, ryke.facing);
 }
 
 TEST_F(Keys, NoActionWhileThePlayerOrHisEnemyIsDeadButEscAlwaysQuits)
@@ -167,20 +140,6 @@ TEST_F(Keys, NoActionWhileThePlayerOrHisEnemyIsDeadButEscAlwaysQuits)
     ryke.attackState = states::high;
     tickWith({KEY_ESC});
     EXPECT_EQ(0, gameLoop) << "ESC whatever the player is doing";
-}
-
-TEST_F(Keys, AHeldKeyActsOnceAcrossABurstOfCatchUpTicks)
-{
-    press(KEY_D);
-    g_counter = 40; // a long stay on the title screen
-    while (timer.NotRenderingNow()) {
-        input();
-        timer.NoteFrameTime();
-        if (ryke.attackState != states::normal)
-            ryke.returnNormal(); // as if the move ended between ticks
-    }
-    EXPECT_EQ(1, ryke.attackCount);
-    EXPECT_TRUE(actionPress.held);
 }
 
 } // namespace

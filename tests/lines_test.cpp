@@ -126,7 +126,7 @@ TEST_F(Lines, ABoutAfterAFinishedBoutStartsAfresh)
     ryke.carnageMax = 12.0;
     ryke.attackPhase = 2;
     ryke.kill();
-    actionPress.held = true;
+    holding = true;
 
     setNow(9000);
     clearLogs();
@@ -150,7 +150,7 @@ TEST_F(Lines, ABoutAfterAFinishedBoutStartsAfresh)
     EXPECT_EQ(9000, ryke.stateTime);
     EXPECT_EQ(facings::left, ryke.facing);
     EXPECT_EQ(&enemies_L[0], currentEnemy);
-    EXPECT_TRUE(actionPress.held) << "the key latch outlives bouts";
+    EXPECT_TRUE(holding) << "the key latch outlives bouts";
     EXPECT_EQ(0, killCount_R + killCount_L);
     EXPECT_EQ(100, enemiesLeft_R);
     EXPECT_EQ(100, enemiesLeft_L);

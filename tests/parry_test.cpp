@@ -59,37 +59,6 @@ TEST_F(Parry, TheWorkedExampleClashesSlowsAndCounterAttacks)
     EXPECT_EQ(1, clashes()) << "an exchange is settled once";
 }
 
-TEST_F(Parry, CounterAttacksAreHighOneTimeInThree)
-{
-    int high = 0;
-    for (int i = 0; i < 300; ++i) {
-        enemy& foe = swordAttackingHigh();
-        foe.attackPhase = 2;
-        ryke.attackState = states::high;
-        ryke.attackPhase = 2;
-        checkForParry(states::high);
-        ASSERT_NE(states::normal, foe.attackState);
-        high += foe.attackState == states::high;
-    }
-    EXPECT_NEAR(100, high, 30);
-}
-
-TEST_F(Parry, OnlyAnEnemyWhoseMoveCameFirstIsSlowed)
-{
-    for (int playerStamp : {1000, 990}) {
-        enemy& foe = swordAttackingHigh();
-        foe.attackPhase = 3;
-        ryke.attackState = states::high;
-        ryke.stateTime = playerStamp;
-        ryke.attackPhase = 2;
-        ryke.carnage = 0.0;
-        checkForParry(states::high);
-        EXPECT_EQ(1, foe.evadeLowOdds) << playerStamp;
-        EXPECT_DOUBLE_EQ(0.0, ryke.carnage);
-        EXPECT_EQ(0, ryke.attackPhase) << "the exchange still took place";
-    }
-}
-
 TEST_F(Parry, NothingHappensUnlessBothBladesAreOutAtTheSameHeight)
 {
     struct Case {

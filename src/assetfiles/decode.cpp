@@ -17,7 +17,7 @@ struct MemoryFile {
 
 constexpr std::size_t bytesBetweenAsks = 16 << 10;
 
-MemoryFile& of(void* file) { return *static_cast<MemoryFile*>(file); }
+MemoryFile& memoryOf(void* file) { return *static_cast<MemoryFile*>(file); }
 
 bool ended(MemoryFile& f)
 {
@@ -32,13 +32,13 @@ int closeFile(void*) { return 0; }
 
 int getByte(void* file)
 {
-    MemoryFile& f = of(file);
+    MemoryFile& f = memoryOf(file);
     return ended(f) ? EOF : static_cast<unsigned char>(f.bytes[f.at++]);
 }
 
 int ungetByte(int c, void* file)
 {
-    MemoryFile& f = of(file);
+    MemoryFile& f = memoryOf(file);
     if (f.at == 0)
         return EOF;
     --f.at;
@@ -47,7 +47,7 @@ int ungetByte(int c, void* file)
 
 long readBytes(void* to, long n, void* file)
 {
-    MemoryFile& f = of(file);
+    MemoryFile& f = memoryOf(file);
     if (n <= 0 || ended(f))
         return 0;
     const std::size_t count = std::min(static_cast<std::size_t>(n), f.bytes.size() - f.at);
@@ -62,14 +62,14 @@ long writeBytes(const void*, long, void*) { return 0; }
 
 int skipBytes(void* file, int offset)
 {
-    MemoryFile& f = of(file);
+    MemoryFile& f = memoryOf(file);
     if (offset < 0 || static_cast<std::size_t>(offset) > f.bytes.size() - f.at)
         return -1;
     f.at += static_cast<std::size_t>(offset);
     return 0;
 }
 
-int atEnd(void* file) { return of(file).at >= of(file).bytes.size(); }
+int atEnd(void* file) { return memoryOf(file).at >= memoryOf(file).bytes.size(); }
 
 int noError(void*) { return 0; }
 

@@ -7,7 +7,7 @@
 #include "fighters/player.h"
 #include "shell/quit.h"
 
-PressLatch actionPress;
+bool holding = false;
 
 // clang-format off
 //                                     move               facing right  facing left
@@ -79,7 +79,7 @@ const MoveRow* firstTaken(int KeyBinding::*keyInFacing)
 // One press, one action: a key held down acts once, until it is seen released.
 void scan(const MoveRow* taken)
 {
-    if (actionPress.pressed(taken != nullptr))
+    if (pressedNow(holding, taken != nullptr))
         taken->act();
 }
 

@@ -23,8 +23,8 @@ extern const KeyBinding keyMap[moveCount];
 // The library's key code of a move for a player facing "right" or "left"; -1 for another facing.
 int keyFor(Move move, const std::string& facing);
 
-// The action keys, read as presses: one action a press.
-extern PressLatch actionPress;
+// True while an action key seen down has not yet been seen released: one action per press.
+extern bool holding;
 
 // Turns the keys that are down now into at most one player action; ESC ends the game.
 void input();

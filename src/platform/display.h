@@ -10,3 +10,14 @@ void watchForLostDisplay();
 // Marks the window's shared-memory segment for removal while the game and the X server still
 // hold it, so that it goes with them however the game ends. Called once the screen is open.
 void releaseScreenMemoryAtExit();
+
+// Where the X server says the keyboard's keys go, for the pause.
+enum class KeyboardFocus {
+    unknown,    // no window yet, or the system cannot say
+    here,       // to the game's window: it holds the focus, or the focus follows the pointer
+                // (X's PointerRoot) and the pointer is over the window
+    elsewhere,  // to another window, or to none
+};
+// Asks the X server where the keys go now: a round trip, and a few more when the focus follows
+// the pointer. Called from the game's thread. Always unknown on Windows and in the browser.
+KeyboardFocus keyboardFocus();

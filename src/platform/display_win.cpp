@@ -4,3 +4,6 @@
 
 void watchForLostDisplay() {}
 void releaseScreenMemoryAtExit() {}
+
+// Windows tells a window of every activation, and the library passes each on: nothing to ask.
+KeyboardFocus keyboardFocus() { return KeyboardFocus::unknown; }

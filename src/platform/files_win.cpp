@@ -1,4 +1,4 @@
-// The player's data folder is %APPDATA%. Windows has neither mkstemp nor a rename that replaces:
+// Windows has neither mkstemp nor a rename that replaces:
 // a temporary file made exclusively, committed to the disk, then moved over the old one with
 // MoveFileEx.
 #include "platform/files.h"
@@ -10,27 +10,14 @@
 #include <io.h>
 #include <sys/stat.h>
 
-#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <thread>
 
-const char noPlayerDataFolder[] = "APPDATA names no folder";
-
-std::string playerDataFolder()
-{
-    // Only a whole path will do (C:\Users\... or \\server\share\...): a relative one would
-    // depend on the folder the game was started in.
-    const char* data = std::getenv("APPDATA");
-    if (!data)
-        return "";
-    const std::string folder = data;
-    const bool drive = folder.size() > 2 && std::isalpha(static_cast<unsigned char>(folder[0])) && folder[1] == ':' &&
-                       (folder[2] == '\\' || folder[2] == '/');
-    const bool share = folder.rfind("\\\\", 0) == 0 || folder.rfind("//", 0) == 0;
-    return drive || share ? folder : "";
-}
+#include "platform/signals.h"
 
 std::tm localTime(std::time_t when)
 {
@@ -78,4 +65,116 @@ bool replaceFile(const std::string& folder, const std::string& name, const std::
         return false;
     }
     return true;
+}
+
+FileRead readPlainFile(const std::string& path, std::size_t cap, std::string& bytes, std::string& problem)
+{
+    bytes.clear();
+    problem.clear();
+    struct _stat64 info;
+    if (_stat64(path.c_str(), &info) != 0) {
+        if (errno == ENOENT)
+            return FileRead::missing;
+        problem = path + ": cannot be read: " + std::strerror(errno);
+        return FileRead::refused;
+    }
+    const auto plain = [&](const struct _stat64& found) {
+        if (!(found.st_mode & _S_IFREG))
+            problem = path + ((found.st_mode & _S_IFDIR) ? ": is a folder" : ": is not a plain file");
+        else if (static_cast<unsigned long long>(found.st_size) > cap)
+            problem = path + ": is too large (" + std::to_string(found.st_size) + " bytes)";
+        return problem.empty();
+    };
+    if (!plain(info))
+        return FileRead::refused;
+    const int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY);
+    if (fd < 0) {
+        problem = path + ": cannot be read: " + std::strerror(errno);
+        return errno == ENOENT ? FileRead::missing : FileRead::refused;
+    }
+    FileRead result = FileRead::read;
+    if (_fstat64(fd, &info) != 0 || !plain(info)) {
+        if (problem.empty())
+            problem = path + ": cannot be read: " + std::strerror(errno);
+        result = FileRead::refused;
+    }
+    char piece[4096];
+    while (result == FileRead::read) {
+        if (stopSignal.load() != 0) {
+            result = FileRead::stopped;
+            break;
+        }
+        const int n = _read(fd, piece, sizeof piece);
+        if (n < 0) {
+            problem = path + ": cannot be read: " + std::strerror(errno);
+            result = FileRead::refused;
+        } else if (n == 0) {
+            break;
+        } else if (bytes.size() + static_cast<std::size_t>(n) > cap) {
+            problem = path + ": is too large (it grew while read)";
+            result = FileRead::refused;
+        } else {
+            bytes.append(piece, static_cast<std::size_t>(n));
+        }
+    }
+    _close(fd);
+    if (result != FileRead::read)
+        bytes.clear();
+    return result;
+}
+
+std::string foreignFolder(const std::string&) { return ""; }
+
+FileLock::FileLock(const std::string& folder, const std::string& name)
+{
+    const std::string path = folder + "/" + name + ".lock";
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        why = path + ": cannot be locked (error " + std::to_string(GetLastError()) + ")";
+        return;
+    }
+    // Another game holds it for the few milliseconds of its save; a stop signal ends the wait.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    for (;;) {
+        OVERLAPPED at = {};
+        if (LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at))
+            break;
+        if (GetLastError() != ERROR_LOCK_VIOLATION) {
+            why = path + ": cannot be locked (error " + std::to_string(GetLastError()) + ")";
+            break;
+        }
+        if (stopSignal.load() != 0 || std::chrono::steady_clock::now() > deadline) {
+            why = path + ": another game keeps it locked";
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    if (!why.empty()) {
+        CloseHandle(file);
+        return;
+    }
+    handle = reinterpret_cast<std::intptr_t>(file);
+}
+
+FileLock::~FileLock()
+{
+    // Closing the handle releases its lock.
+    if (handle != -1)
+        CloseHandle(reinterpret_cast<HANDLE>(handle));
+}
+
+void removeLeftoverTemporaries(const std::string& folder, const std::string& name)
+{
+    // replaceFile's temporaries: "." name "." then the process and the attempt.
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((folder + "/." + name + ".*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            DeleteFileA((folder + "/" + found.cFileName).c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
 }

@@ -13,10 +13,10 @@ void capFrames(int perSecond)
         pace.interval = std::chrono::duration_cast<FramePace::Clock::duration>(std::chrono::seconds(1)) / perSecond;
 }
 
-void awaitNextFrame()
+void frameDone(int restMs)
 {
-    if (pace.interval == FramePace::Clock::duration::zero())
+    if (pace.interval == FramePace::Clock::duration::zero() && restMs == 0)
         return;
     // The sleep ends within a fraction of a millisecond of the time asked for on Linux.
-    std::this_thread::sleep_until(pace.next(FramePace::Clock::now()));
+    std::this_thread::sleep_until(pace.next(FramePace::Clock::now(), std::chrono::milliseconds(restMs)));
 }

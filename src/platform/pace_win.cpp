@@ -21,9 +21,9 @@ void capFrames(int perSecond)
         fineTimer = timeBeginPeriod(1) == TIMERR_NOERROR;
 }
 
-void awaitNextFrame()
+void frameDone(int restMs)
 {
-    if (pace.interval == FramePace::Clock::duration::zero())
+    if (pace.interval == FramePace::Clock::duration::zero() && restMs == 0)
         return;
-    std::this_thread::sleep_until(pace.next(FramePace::Clock::now()));
+    std::this_thread::sleep_until(pace.next(FramePace::Clock::now(), std::chrono::milliseconds(restMs)));
 }

@@ -1,8 +1,6 @@
 #include "shell/game.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 #include "controls/input.h"
 #include "fighters/names.h"
@@ -36,7 +34,7 @@ void titleScreen()
         const int speed = assistSpeed();
         composeTitle(buffer, enterScreen, speedLine(speed), bestLine(speed, bestScoreAt(speed)));
         blit(buffer, screen, 0, 0, 0, 0, screenWidth, screenHeight);
-        awaitNextFrame();
+        frameDone();
         if (quitRequested())
             endProgram();
     }
@@ -89,8 +87,7 @@ void framePass()
         if (quitRequested())
             endProgram();
         // Nothing moves while paused: no need to spin.
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        awaitNextFrame();
+        frameDone(10);
         return;
     }
     // No cap on the catch-up: a long stall is paid back with as many logic ticks.
@@ -99,7 +96,7 @@ void framePass()
         timer.NoteFrameTime();
     }
     animate();
-    awaitNextFrame();
+    frameDone();
     if (ryke.getAttackState() == states::dead && ryke.stateTime + deathLinger < hundredthsNow())
         gameOn = 0;
 }

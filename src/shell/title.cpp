@@ -11,14 +11,14 @@ namespace {
 struct Arrow {
     int key;
     int step;
-    PressLatch press;
+    bool held;
 };
 // clang-format off
-//             key        step  press
-Arrow arrows[] = { {KEY_LEFT,  -1,   {}},
-                   {KEY_DOWN,  -1,   {}},
-                   {KEY_RIGHT, +1,   {}},
-                   {KEY_UP,    +1,   {}} };
+//             key        step  held
+Arrow arrows[] = { {KEY_LEFT,  -1,   false},
+                   {KEY_DOWN,  -1,   false},
+                   {KEY_RIGHT, +1,   false},
+                   {KEY_UP,    +1,   false} };
 // clang-format on
 
 std::string percent(int speed) { return std::to_string(speed) + "%"; }
@@ -29,7 +29,7 @@ int arrowSteps()
 {
     int steps = 0;
     for (Arrow& arrow : arrows)
-        if (arrow.press.pressed(key[arrow.key] != 0))
+        if (pressedNow(arrow.held, key[arrow.key] != 0))
             steps += arrow.step;
     return steps;
 }

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 struct BestScore {
     int kills = 0;     // 0: no bout at this speed has killed anyone yet
@@ -19,19 +20,25 @@ using BestScores = std::map<int, BestScore>;
 std::string bestScoreFolder();
 
 // The scores a file holds. A missing file holds none and is no problem; otherwise, when the
-// file cannot be read or is damaged, problem says why and no score is taken from it.
-BestScores readBestScores(const std::string& path, std::string& problem);
+// file cannot be read or is damaged, problem says why and no score is taken from it. Lines it
+// does not know (a speed a later version offers, say) are no damage: they go to otherLines, if
+// given, as they are.
+BestScores readBestScores(const std::string& path, std::string& problem, std::vector<std::string>* otherLines = nullptr);
 
 // Replaces the file in folder (made if missing) at once and whole: a temporary file, written and
-// flushed to the disk, then renamed over it. False, with why, if that could not be done.
-bool writeBestScores(const std::string& folder, const BestScores& scores, std::string& problem);
+// flushed to the disk, then renamed over it; otherLines are kept in it as they are. False, with
+// why, if that could not be done.
+bool writeBestScores(const std::string& folder, const BestScores& scores, std::string& problem,
+                     const std::vector<std::string>& otherLines = {});
 
 // The scores file's name inside the folder.
 extern const char bestScoreFile[];
 
-// The game's view of the store: what was read at start-up, kept up to date as bouts end.
+// The game's view of the store: what was read at start-up, kept up to date as bouts end. A file
+// the game cannot read or understand is set aside (see setAside) and said so in the one line.
 void loadBestScores();
 BestScore bestScoreAt(int speedPercent);
-// Keeps kills as the best at the speed when it beats it (merged with what the file holds by
-// then, so that two games running at once lose neither's best). True when it beat it.
+// Keeps kills as the best at the speed when it beats it. The save holds the file's lock while it
+// reads what the file holds by then, merges it and writes, so that games saving at once lose
+// none of each other's bests. True when it beat it.
 bool recordBout(int speedPercent, int kills);

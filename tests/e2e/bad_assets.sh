@@ -109,6 +109,8 @@ grep -q 'Run the game from the folder that holds images/ and sound/' "$WORK/xmes
     fail "the box does not say where to start the game"
 grep -qxF '  ... and 29 more, listed on the terminal' "$WORK/xmessage.log" || fail "the box lists more than 20 files:
 $(cat "$WORK/xmessage.log")"
+named=$(grep -cE '^  (images|sound)/' "$WORK/xmessage.log")
+((named == 20)) || fail "the box names $named files, not 20"
 [[ $(grep -c '^  images/.*: cut short$' "$WORK/game.err") == 48 ]] || fail "stderr does not list all 48 pictures"
 kill -TERM "$(game_pid)"
 for ((i = 0; i < 5; i++)); do

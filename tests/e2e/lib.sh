@@ -4,6 +4,12 @@
 # A test is run as: bash TEST.sh PATH/TO/ryke   (from any folder)
 set -euo pipefail
 
+# Each test leads a process group of its own (made here, unless it already leads one), so that
+# its end takes everything it started with it, however it ends.
+if [[ $(cut -d' ' -f5 "/proc/$$/stat") != "$$" ]]; then
+    exec setsid bash "$0" "$@"
+fi
+
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 REPO_ROOT=$(cd "$E2E_DIR/../.." && pwd)
 source "$E2E_DIR/xvfb.sh"
@@ -22,13 +28,47 @@ GAME_PID=
 GAME_STATUS=
 EXTRA_PIDS=()
 
+# The pids of this test's process group, but for the test itself.
+group_members() {
+    local stat rest group pid
+    for stat in /proc/[0-9]*/stat; do
+        read -r rest 2>/dev/null <"$stat" || continue
+        # The fields after the command's name, which may hold spaces: state, parent, group.
+        rest=${rest##*) }
+        read -r _ _ group _ <<<"$rest"
+        pid=${stat//[^0-9]/}
+        # This function runs in a subshell of the test's own.
+        if [[ $group == "$$" && $pid != "$$" && $pid != "$BASHPID" ]]; then echo "$pid"; fi
+    done
+}
+
+# end_group: ends every process the test started and that is still there (TERM, then KILL
+# after 5 s), the test itself aside.
+end_group() {
+    local pids i
+    trap '' TERM
+    kill -TERM -- "-$$" 2>/dev/null || true
+    for ((i = 0; i < 50; i++)); do
+        pids=$(group_members)
+        [[ -z $pids ]] && return 0
+        sleep 0.1
+    done
+    # shellcheck disable=SC2086  # one pid a word
+    kill -KILL $pids 2>/dev/null || true
+}
+
 cleanup() {
     local pid
     for pid in $GAME_PID "${EXTRA_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     stop_xvfb
+    end_group
     rm -rf "$WORK"
 }
 trap cleanup EXIT
+# A stop signal ends the test as a failure would, through cleanup.
+trap 'exit 143' TERM
+trap 'exit 130' INT
+trap 'exit 129' HUP
 
 # Screenshots are kept here when RYKE_E2E_SHOTS names a folder, to look at by eye.
 keep_shot() {
@@ -65,6 +105,17 @@ start_game() {
         ${RYKE_E2E_PRELOAD:+env LD_PRELOAD="$RYKE_E2E_PRELOAD"} "$@" "$RYKE" "${GAME_ARGS[@]}" \
         </dev/null >"$WORK/game.out" 2>"$WORK/game.err") &
     GAME_PID=$!
+}
+
+# record_sound FILE: for programs started with HOME=$WORK/home, ALSA's default device becomes a
+# file: the real mixed output lands in FILE (16-bit stereo at 44.1 kHz), taken no faster than a
+# sound card would play it.
+record_sound() {
+    mkdir -p "$WORK/home"
+    cat >"$WORK/home/.asoundrc" <<EOF
+pcm.!default { type plug; slave { pcm "recorder"; format S16_LE; channels 2; rate 44100 } }
+pcm.recorder { type file; slave.pcm "null"; format "raw"; file "|/usr/bin/python3 $E2E_DIR/mix.py pace $1" }
+EOF
 }
 
 # Prints the pid of the game itself (GAME_PID is its runner's).

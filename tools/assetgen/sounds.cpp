@@ -370,36 +370,39 @@ Buffer makePrepareToDie()
 // and voices by 7 dB, the carnage blast by 8, the small sounds (a dodge, a bolt worked) by 6.5.
 constexpr double kBedDb = -28, kCueDb = kBedDb + 7, kBlastDb = kBedDb + 8, kSmallDb = kBedDb + 6.5;
 
-// A recipe whose loop and volumes are those of the game's cues of playedAs.
-SoundRecipe playedLike(SAMPLE** handle, SAMPLE** playedAs, double heardDb, std::function<std::vector<double>()> make)
+// A recipe whose loop and volumes are those of the game's cues that play it. A sample no cue
+// plays yet is mastered for full volume, the loudest a cue could play it, so that whichever cue
+// comes to play it keeps the room left for a second cue.
+SoundRecipe playedLike(SAMPLE** handle, double heardDb, std::function<std::vector<double>()> make)
 {
     SoundRecipe r{handle, false, 255, 0, heardDb, std::move(make)};
     for (const CueSound& c : cueSounds)
-        if (c.sample == playedAs) {
+        if (c.sample == handle) {
             r.loops = r.loops || c.loops;
             r.quietest = std::min(r.quietest, nearChannel(c.volume, c.pan));
             r.loudest = std::max(r.loudest, nearChannel(c.volume, c.pan));
         }
+    r.loudest = r.loudest ? r.loudest : 255;
     return r;
 }
 
 std::vector<SoundRecipe> soundRecipes()
 {
     // clang-format off
-    //                  sample           played as        heard     synthesis
-    return {playedLike(&prepareToDie,   &prepareToDie,   kCueDb,   makePrepareToDie),
-            playedLike(&bg_beat,        &bg_beat,        kBedDb,   makeBeat),
-            playedLike(&evadeFX,        &evadeFX,        kSmallDb, makeEvade),
-            playedLike(&gruntFX,        &gruntFX,        kCueDb,   makeGrunt),
-            playedLike(&gunCockFX,      &gunCockFX,      kSmallDb, makeGunCock),
-            playedLike(&gunShotFX,      &gunShotFX,      kCueDb,   [] { return makeGunShot(false); }),
-            playedLike(&gunShot_2FX,    &gunShot_2FX,    kCueDb,   [] { return makeGunShot(true); }),
-            playedLike(&swordClashFX,   &swordClashFX,   kCueDb,   makeSwordClash),
-            // Loaded but never played: mastered as if played like their twins.
-            playedLike(&rykeDeathFX,    &gruntFX,        kCueDb,   makeRykeDeath),
-            playedLike(&carnageShotFX,  &carnageShotFX,  kBlastDb, makeCarnageShot),
-            playedLike(&enemyDeathFX,   &enemyDeathFX,   kCueDb,   makeEnemyDeath),
-            playedLike(&enemyDeath_2FX, &enemyDeathFX,   kCueDb,   makeEnemyDeath2)};
+    //                  sample           heard     synthesis
+    return {playedLike(&prepareToDie,   kCueDb,   makePrepareToDie),
+            playedLike(&bg_beat,        kBedDb,   makeBeat),
+            playedLike(&evadeFX,        kSmallDb, makeEvade),
+            playedLike(&gruntFX,        kCueDb,   makeGrunt),
+            playedLike(&gunCockFX,      kSmallDb, makeGunCock),
+            playedLike(&gunShotFX,      kCueDb,   [] { return makeGunShot(false); }),
+            playedLike(&gunShot_2FX,    kCueDb,   [] { return makeGunShot(true); }),
+            playedLike(&swordClashFX,   kCueDb,   makeSwordClash),
+            // Loaded but not played yet: heard like a cue at full volume.
+            playedLike(&rykeDeathFX,    kCueDb,   makeRykeDeath),
+            playedLike(&carnageShotFX,  kBlastDb, makeCarnageShot),
+            playedLike(&enemyDeathFX,   kCueDb,   makeEnemyDeath),
+            playedLike(&enemyDeath_2FX, kCueDb,   makeEnemyDeath2)};
     // clang-format on
 }
 

@@ -32,8 +32,9 @@ constexpr int nearChannel(int volume, int pan) { return std::min(255, volume * 2
 // after resampling.
 constexpr double kCeiling = 0.89;
 // In the game's output the beat peaks at most at kBedPeak, and a cue where it is played loudest
-// at kCuePeak: together they stay 4 dB under full scale, leaving room for a second cue.
-constexpr double kBedPeak = 0.18, kCuePeak = 0.45;
+// at kCuePeak: two cues meeting at their peaks over the beat's stay under full scale.
+constexpr double kBedPeak = 0.18, kCuePeak = 0.40;
+static_assert(2 * kCuePeak + kBedPeak < 0.99, "two cues over the beat would clip");
 // The highest the sound's own samples may reach.
 double ceilingFor(const SoundRecipe& recipe);
 

@@ -57,7 +57,7 @@ void freshBout(unsigned seed)
         key[k] = 0;
     closeRequested.store(false);
     std::srand(seed);
-    actionPress = {};
+    holding = false;
     gameOn = 1;
     gameLoop = 1;
     ryke = player();

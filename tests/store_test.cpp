@@ -1,0 +1,366 @@
+// The best scores file against what the world can put in its place or do to it: a pipe, a
+// device, a huge file, a folder another user made, lines of a later version, damage, and many
+// games saving at once or killed while saving. Linux only: fork, pipes and links.
+
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <thread>
+
+#include "stores/best_score.h"
+#include "stores/store_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string slurp(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+// The temporary files saves left in folder.
+int temporaries(const fs::path& folder)
+{
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator(folder))
+        count += entry.path().filename().string().rfind(std::string(".") + bestScoreFile + ".", 0) == 0;
+    return count;
+}
+
+// Runs body in a child process with at most 1 GB of memory; true if it ended by itself with
+// status 0 within the seconds given (it is killed otherwise).
+template <typename Body> bool inChild(int seconds, Body body)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit memory{1u << 30, 1u << 30};
+        setrlimit(RLIMIT_AS, &memory);
+        _exit(body() ? 0 : 1);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The game's own store, in a data home of the test's: $XDG_DATA_HOME/ryke/best-scores.
+class Store : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        home = fs::temp_directory_path() / ("ryke-store-" + std::to_string(std::random_device{}()));
+        fs::remove_all(home);
+        folder = home / "ryke";
+        fs::create_directories(folder);
+        fs::permissions(folder, fs::perms::owner_all);
+        file = folder / bestScoreFile;
+        const char* kept = std::getenv("XDG_DATA_HOME");
+        savedHome = kept ? kept : "";
+        hadHome = kept != nullptr;
+        setenv("XDG_DATA_HOME", home.c_str(), 1);
+    }
+    void TearDown() override
+    {
+        if (hadHome)
+            setenv("XDG_DATA_HOME", savedHome.c_str(), 1);
+        else
+            unsetenv("XDG_DATA_HOME");
+        fs::remove_all(home);
+    }
+    void put(const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
+    BestScores read(std::string& problem) { return readBestScores(file.string(), problem); }
+    // What the file holds now, failing the test if it is not a sound best scores file.
+    BestScores onDisk()
+    {
+        std::string problem;
+        const BestScores scores = read(problem);
+        EXPECT_EQ("", problem);
+        return scores;
+    }
+
+    fs::path home, folder, file;
+    std::string savedHome;
+    bool hadHome = false;
+};
+
+TEST_F(Store, APipeADeviceOrAHugeFileIsRefusedAtOnceUnread)
+{
+    struct Case {
+        const char* what;
+        void (*plant)(const fs::path& file);
+        const char* why;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"a pipe",               [](const fs::path& f) { ASSERT_EQ(0, mkfifo(f.c_str(), 0600)); },            "not a plain file"},
+        {"a link to /dev/zero",  [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },              "not a plain file"},
+        {"a 100 MB file",        [](const fs::path& f) { std::ofstream(f) << "x"; fs::resize_file(f, 100 << 20); }, "too large"},
+        {"a folder",             [](const fs::path& f) { fs::create_directory(f); },                         "is a folder"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        fs::remove_all(file);
+        c.plant(file);
+        EXPECT_TRUE(inChild(5, [&] {
+            std::string problem;
+            return read(problem).empty() && problem.find(c.why) != std::string::npos;
+        })) << c.what << " hangs, eats memory or is not refused";
+        // The game itself: start-up reads it, a bout's best saves past it.
+        EXPECT_TRUE(inChild(5, [&] {
+            loadBestScores();
+            return recordBout(100, 7) && bestScoreAt(100).kills == 7;
+        })) << c.what;
+    }
+}
+
+TEST_F(Store, AFolderAnotherUserMadeOrOthersMayWriteInIsLeftAlone)
+{
+    put("ryke best scores\n100 30 2026-12-01\nend\n");
+    // Others, not the group: each kind of write right counts on its own.
+    fs::permissions(folder, fs::perms::owner_all | fs::perms::others_all);
+    std::string problem;
+    EXPECT_TRUE(read(problem).empty());
+    EXPECT_NE(std::string::npos, problem.find("others may write")) << problem;
+    loadBestScores();
+    EXPECT_EQ(0, bestScoreAt(100).kills);
+    recordBout(90, 5);
+    fs::permissions(folder, fs::perms::owner_all);
+    EXPECT_EQ(30, onDisk().at(100).kills) << "nothing is written there";
+    EXPECT_EQ(0u, onDisk().count(90));
+
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can give the folder to another user";
+    ASSERT_EQ(0, chown(folder.c_str(), 12345, 12345));
+    EXPECT_TRUE(read(problem).empty());
+    EXPECT_NE(std::string::npos, problem.find("another user")) << problem;
+    fs::remove(file);
+    EXPECT_FALSE(writeBestScores(folder.string(), {{100, {5, "2026-12-07"}}}, problem));
+    EXPECT_FALSE(fs::exists(file));
+}
+
+TEST_F(Store, LinesOfALaterVersionCrlfAndBlankLinesLoseNoScore)
+{
+    put("ryke best scores\r\n100 30 2026-12-01\r\n55 12 2027-03-01\r\n70 9 2026-12-02\r\n"
+        "100 28 2026-11-30 wing\r\nend\r\n\r\n");
+    std::vector<std::string> others;
+    std::string problem;
+    const BestScores scores = readBestScores(file.string(), problem, &others);
+    EXPECT_EQ("", problem);
+    EXPECT_EQ(30, scores.at(100).kills);
+    EXPECT_EQ(9, scores.at(70).kills);
+    EXPECT_EQ((std::vector<std::string>{"55 12 2027-03-01", "100 28 2026-11-30 wing"}), others);
+
+    loadBestScores();
+    EXPECT_EQ(30, bestScoreAt(100).kills);
+    ASSERT_TRUE(recordBout(70, 10));
+    const BestScores after = readBestScores(file.string(), problem, &others);
+    EXPECT_EQ("", problem);
+    EXPECT_EQ(30, after.at(100).kills);
+    EXPECT_EQ(10, after.at(70).kills);
+    EXPECT_EQ(2u, others.size()) << "the lines the game does not know are kept as they are";
+    EXPECT_NE(std::string::npos, slurp(file).find("\n55 12 2027-03-01\n"));
+}
+
+TEST_F(Store, AFileTheGameCannotUseIsSetAsideNeverReplacedByLess)
+{
+    const std::string damaged = "ryke best scores\n100 44 2026-12-01\n90 20 2026-12";
+    // clang-format off
+    const std::pair<const char*, void (*)(const fs::path&, const std::string&)> cases[] = {
+        {"cut short", [](const fs::path& f, const std::string& text) { std::ofstream(f) << text; }},
+        {"a pipe",    [](const fs::path& f, const std::string&) { ASSERT_EQ(0, mkfifo(f.c_str(), 0600)); }},
+    };
+    // clang-format on
+    for (const auto& [what, plant] : cases) {
+        for (const auto& entry : fs::directory_iterator(folder))
+            fs::remove(entry.path());
+        plant(file, damaged);
+        testing::internal::CaptureStderr();
+        loadBestScores();
+        const std::string said = testing::internal::GetCapturedStderr();
+        std::vector<fs::path> aside;
+        for (const auto& entry : fs::directory_iterator(folder))
+            if (entry.path().filename().string().rfind("best-scores.damaged-", 0) == 0)
+                aside.push_back(entry.path());
+        ASSERT_EQ(1u, aside.size()) << what << ": " << said;
+        EXPECT_NE(std::string::npos, said.find("set aside as " + aside[0].string())) << what << ": " << said;
+        EXPECT_EQ(1, std::count(said.begin(), said.end(), '\n')) << said;
+        if (fs::is_regular_file(aside[0])) {
+            EXPECT_EQ(damaged, slurp(aside[0])) << "what it held is kept whole";
+        }
+        ASSERT_TRUE(recordBout(100, 3));
+        EXPECT_EQ(3, onDisk().at(100).kills) << what;
+    }
+}
+
+TEST_F(Store, AnUnreadableFileIsSetAsideNotReplaced)
+{
+    // Root reads whatever the rights say: the game runs as a plain user in a child.
+    const passwd* nobody = getpwnam("nobody");
+    if (geteuid() == 0 && !nobody)
+        GTEST_SKIP() << "no plain user to run as";
+    const std::string held = "ryke best scores\n100 44 2026-12-01\nend\n";
+    put(held);
+    fs::permissions(file, fs::perms::none);
+    if (geteuid() == 0) {
+        ASSERT_EQ(0, chown(home.c_str(), nobody->pw_uid, nobody->pw_gid));
+        ASSERT_EQ(0, chown(folder.c_str(), nobody->pw_uid, nobody->pw_gid));
+        ASSERT_EQ(0, chown(file.c_str(), nobody->pw_uid, nobody->pw_gid));
+    }
+    EXPECT_TRUE(inChild(10, [&] {
+        if (geteuid() == 0 && (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0))
+            return false;
+        loadBestScores();
+        return recordBout(90, 3);
+    }));
+    if (geteuid() == 0) {
+        ASSERT_EQ(0, chown(home.c_str(), 0, 0));
+        for (const auto& entry : fs::recursive_directory_iterator(home))
+            ASSERT_EQ(0, lchown(entry.path().c_str(), 0, 0));
+    }
+    EXPECT_EQ(3, onDisk().at(90).kills);
+    EXPECT_EQ(0u, onDisk().count(100));
+    int aside = 0;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().filename().string().rfind("best-scores.damaged-", 0) == 0) {
+            ++aside;
+            fs::permissions(entry.path(), fs::perms::owner_read);
+            EXPECT_EQ(held, slurp(entry.path()));
+        }
+    EXPECT_EQ(1, aside);
+}
+
+TEST_F(Store, AMessageQuotesAShortLineOfPlainText)
+{
+    const std::string nasty = "\x1b[2J\a\r" + std::string(20000, 'x') + "\x1b]0;owned\a";
+    for (const std::string& text : {nasty + "\nend\n", "ryke best scores\nend\n" + nasty + "\n"}) {
+        put(text);
+        std::string problem;
+        EXPECT_TRUE(read(problem).empty());
+        EXPECT_NE("", problem);
+        EXPECT_LT(problem.size(), file.string().size() + 100) << problem.substr(0, 200);
+        EXPECT_EQ(problem.end(), std::find_if(problem.begin(), problem.end(), [](char c) {
+                      return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+                  })) << "a control byte reaches the terminal";
+    }
+    EXPECT_EQ("a?b?c", printable("a\nb\x7f" "c", 10));
+    EXPECT_EQ("abcdefg...", printable("abcdefghijk", 10));
+    EXPECT_EQ("abcdefghij", printable("abcdefghij", 10));
+}
+
+// Another game saved a best after this one started: this one's save keeps it.
+TEST_F(Store, ASaveKeepsTheBestsAnotherGameSavedMeanwhile)
+{
+    put("ryke best scores\n100 10 2026-12-01\nend\n");
+    loadBestScores();
+    put("ryke best scores\n100 25 2026-12-02\n60 8 2026-12-02\nend\n");
+    ASSERT_TRUE(recordBout(90, 4));
+    const BestScores scores = onDisk();
+    EXPECT_EQ(25, scores.at(100).kills);
+    EXPECT_EQ(8, scores.at(60).kills);
+    EXPECT_EQ(4, scores.at(90).kills);
+    EXPECT_EQ(25, bestScoreAt(100).kills) << "and shows it from now on";
+}
+
+// Ten games end their bouts together, each with a best at a speed (two or more at each); the
+// file holds each speed's highest. Released together through a pipe, each one's save lands
+// within a millisecond or so of the others'.
+TEST_F(Store, TenGamesSavingAtOnceLoseNoBest)
+{
+    const int speeds[] = {100, 90, 80, 70, 60, 50};
+    for (int round = 0; round < 100; ++round) {
+        fs::remove(file);
+        int go[2];
+        ASSERT_EQ(0, pipe(go));
+        std::vector<pid_t> games;
+        for (int game = 0; game < 10; ++game) {
+            const pid_t pid = fork();
+            ASSERT_GE(pid, 0);
+            if (pid == 0) {
+                close(go[1]);
+                loadBestScores();
+                char mark;
+                if (::read(go[0], &mark, 1) != 0)
+                    _exit(3);
+                _exit(recordBout(speeds[game % 6], 10 + round % 50 + game) ? 0 : 4);
+            }
+            games.push_back(pid);
+        }
+        close(go[0]);
+        close(go[1]);
+        for (const pid_t pid : games) {
+            int status = 0;
+            waitpid(pid, &status, 0);
+            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
+        }
+        const BestScores scores = onDisk();
+        ASSERT_EQ(6u, scores.size()) << "round " << round;
+        for (int game = 0; game < 10; ++game)
+            ASSERT_GE(scores.at(speeds[game % 6]).kills, 10 + round % 50 + game) << "round " << round;
+        ASSERT_EQ(0, temporaries(folder));
+    }
+}
+
+// A game killed at a random moment of its saves, 200 times: the file is always whole, no best
+// saved goes back, and the next save removes what the killed one left.
+TEST_F(Store, SavesKilledAtAnyMomentLeaveTheFileWholeAndOneTemporaryAtMost)
+{
+    std::mt19937 dice(20261208);
+    std::uniform_int_distribution<int> delayUs(0, 3000);
+    int lastSeen = 0;
+    for (int round = 0; round < 200; ++round) {
+        int saved[2];
+        ASSERT_EQ(0, pipe(saved));
+        const pid_t game = fork();
+        ASSERT_GE(game, 0);
+        if (game == 0) {
+            close(saved[0]);
+            loadBestScores();
+            for (int kills = lastSeen + 1; kills <= 200; ++kills)
+                for (const int speed : {100, 90, 80})
+                    if (!recordBout(speed, kills) || (speed == 80 && write(saved[1], "s", 1) != 1))
+                        _exit(3);
+            _exit(0);
+        }
+        close(saved[1]);
+        char mark;
+        ASSERT_EQ(1, ::read(saved[0], &mark, 1)) << "the game stopped on its own";
+        std::this_thread::sleep_for(std::chrono::microseconds(delayUs(dice)));
+        kill(game, SIGKILL);
+        int status = 0;
+        waitpid(game, &status, 0);
+        close(saved[0]);
+        const BestScores scores = onDisk();
+        ASSERT_FALSE(scores.empty()) << "round " << round;
+        ASSERT_GE(scores.at(100).kills, lastSeen) << "round " << round;
+        lastSeen = scores.at(100).kills;
+        if (lastSeen > 190) {
+            fs::remove(file);
+            lastSeen = 0;
+        }
+        ASSERT_LE(temporaries(folder), 1) << "round " << round;
+    }
+}
+
+} // namespace
