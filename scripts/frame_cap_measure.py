@@ -52,6 +52,12 @@ class Keys:
     def __init__(self):
         self.d = display.Display()
 
+    def hold(self, name, seconds=0.2):
+        """A press as long as a player's: the game reads the keys' state, once a frame at most."""
+        self.tap(name, True)
+        time.sleep(seconds)
+        self.tap(name, False)
+
     def tap(self, name, down):
         code = self.d.keysym_to_keycode(XK.string_to_keysym(name))
         xtest.fake_input(self.d, X.KeyPress if down else X.KeyRelease, code)
@@ -85,7 +91,7 @@ def differing(a, b):
 
 
 def latencies(window, keys, presses, frames):
-    samples = []
+    samples, moving, unseen = [], 0, 0
     deadline = time.monotonic() + 10 * presses
     while len(samples) < presses and time.monotonic() < deadline:
         # Between presses the hero must stand still: two grabs alike a tenth of a second apart.
@@ -94,6 +100,7 @@ def latencies(window, keys, presses, frames):
         still = grab(window)
         time.sleep(0.1)
         if differing(still, grab(window)) > CHANGED:
+            moving += 1
             continue
         keys.tap("d", True)
         pressed = time.monotonic()
@@ -103,11 +110,11 @@ def latencies(window, keys, presses, frames):
         if seen:
             samples.append(1000 * (time.monotonic() - pressed))
         keys.tap("d", False)
+        unseen += not seen
         if not seen:  # the hero is down, or the title is back: on to the next bout
-            keys.tap("Return", True)
-            keys.tap("Return", False)
-    if len(samples) < presses:
-        print(f"only {len(samples)} of {presses} presses showed the hero's pose in time", file=sys.stderr)
+            keys.hold("Return")
+    print(f"key to screen: {len(samples)} presses shown; {unseen} not shown within 1 s (the hero hit or down), "
+          f"{moving} not made (the hero not still)", file=sys.stderr)
     samples.sort()
     return [statistics.median(samples), samples[int(0.9 * (len(samples) - 1) + 0.5)]]
 
@@ -121,9 +128,7 @@ def main():
     keys.d.set_input_focus(window_id, X.RevertToPointerRoot, X.CurrentTime)
     keys.d.sync()
     title = measure([game, xserver], frames, seconds)
-    keys.tap("Return", True)
-    time.sleep(0.3)
-    keys.tap("Return", False)
+    keys.hold("Return", 0.3)
     time.sleep(1.0)
     held = [False]
 
