@@ -1,52 +1,15 @@
-// The frame cap: --fps on the command line, when each capped frame may start, and the wait itself.
+// The frame cap: when each capped frame may start, and the wait itself.
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 
-#include "commandline/options.h"
 #include "platform/pace.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 using Clock = FramePace::Clock;
-
-TEST(FrameCap, TheCommandLineTakesACapWithinItsBounds)
-{
-    struct Case {
-        std::vector<std::string> args;
-        int status, frames;
-        const char* errHas;
-    };
-    // clang-format off
-    const Case cases[] = {
-        //  args                               status frames  stderr has
-        {{},                                   0,     0,      ""},
-        {{"--fps", "60"},                      0,     60,     ""},
-        {{"--fps=120", "--speed", "70"},       0,     120,    ""},
-        {{"--fps", "10"},                      0,     10,     ""},
-        {{"--fps", "1000"},                    0,     1000,   ""},
-        {{"--fps", "9"},                       2,     0,      "--fps 9: the frames a second must be a whole number from 10 to 1000"},
-        {{"--fps", "1001"},                    2,     0,      "from 10 to 1000"},
-        {{"--fps", "0"},                       2,     0,      "from 10 to 1000"},
-        {{"--fps", "60.5"},                    2,     0,      "from 10 to 1000"},
-        {{"--fps"},                            2,     0,      "--fps needs a value"},
-        {{"--fps", "60", "--speed", "55"},     2,     0,      "the speed must be"},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        const CommandLine line = parseCommandLine(c.args);
-        const std::string shown = c.args.empty() ? "(none)" : c.args.front() + " ...";
-        EXPECT_EQ(c.status, line.status) << shown;
-        EXPECT_EQ(c.status == 0, line.play) << shown;
-        if (c.status == 0) {
-            EXPECT_EQ(c.frames, line.framesPerSecond) << shown;
-        }
-        EXPECT_NE(std::string::npos, line.err.find(c.errHas)) << shown << ": " << line.err;
-    }
-    EXPECT_NE(std::string::npos, parseCommandLine({"--help"}).out.find("--fps N")) << "the help names the option";
-}
 
 TEST(FrameCap, FramesAreSpacedEvenlyAndALateLoopStartsAfresh)
 {
