@@ -139,6 +139,7 @@ TEST_F(CatchUp, AnEffectThatEndsTheMoveLeavesItsLaterWindowsUndone)
     animate_ryke();
     EXPECT_EQ(1, played(swordClashFX));
     EXPECT_EQ(states::normal, ryke.attackState);
+    EXPECT_EQ(0, ryke.attackPhase) << "nothing of the ended move is played after the clash";
     EXPECT_NE(states::dead, foe.attackState) << "the clash ended his attack before its strike";
 }
 
