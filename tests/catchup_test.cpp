@@ -101,26 +101,6 @@ TEST_F(CatchUp, TheHerosBlowsKicksAndShotsBetweenTwoFramesReachTheirEnemies)
     }
 }
 
-TEST_F(CatchUp, ADeathAndAWalkInSkippedByFramesStillMoveTheLineOn)
-{
-    setNow(1000);
-    currentEnemyRight->kill();
-    setNow(1008);
-    animate_enemy_R();
-    setNow(1040);
-    animate_enemy_R();
-    EXPECT_EQ(states::gone, enemies_R[0].attackState);
-    EXPECT_EQ(1, killCount_R);
-    ASSERT_EQ(&enemies_R[1], currentEnemyRight);
-    EXPECT_EQ(states::moving, currentEnemyRight->attackState);
-    EXPECT_EQ(states::gone, enemyOnDeck_R->attackState) << "hidden until late in the walk-in";
-
-    setNow(1080);
-    animate_enemy_R();
-    EXPECT_EQ(states::waiting, enemyOnDeck_R->attackState) << "the next one was shown on deck on the way";
-    EXPECT_EQ(states::high, currentEnemyRight->attackState) << "a sword fighter opens high";
-}
-
 TEST_F(CatchUp, AnEffectThatEndsTheMoveLeavesItsLaterWindowsUndone)
 {
     // Both blades were out from 1030 to 1040; the next frame comes at 1043, in his strike window.
