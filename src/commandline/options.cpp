@@ -12,11 +12,15 @@ namespace {
 
 std::string usage()
 {
-    return "Usage: ryke [--speed N]\n"
+    return "Usage: ryke [--speed N] [--fps N]\n"
            "A side-view sword fight against two lines of a hundred enemies.\n"
            "  --speed N   play at N% of the full speed: " +
            speedChoices() +
            " (full speed by default)\n"
+           "  --fps N     draw at most N frames a second (" +
+           std::to_string(fewestFrames) + " to " + std::to_string(mostFrames) +
+           "), sleeping in between: cooler and\n"
+           "              quieter; by default the game draws as many as the machine allows\n"
            "  --help      show this help and exit\n"
            "  --version   show the version and exit\n"
            "Run it from the folder that holds images/ and sound/ (the installed /usr/games/ryke does).\n"
@@ -32,14 +36,49 @@ CommandLine refused(const std::string& why)
     return line;
 }
 
+// A whole number of at most four digits, or -1.
+int wholeNumber(const std::string& text)
+{
+    if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
+        return -1;
+    return std::atoi(text.c_str());
+}
+
 // A whole number that is one of the assist speeds, or 0.
 int speedFrom(const std::string& text)
 {
-    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
-        return 0;
-    const int value = std::atoi(text.c_str());
+    const int value = wholeNumber(text);
     return isAssistSpeed(value) ? value : 0;
 }
+
+// A frame cap within the bounds, or 0.
+int framesFrom(const std::string& text)
+{
+    const int value = wholeNumber(text);
+    return value >= fewestFrames && value <= mostFrames ? value : 0;
+}
+
+std::string speedsOffered() { return "the speed must be " + speedChoices(); }
+
+std::string framesOffered()
+{
+    return "the frames a second must be a whole number from " + std::to_string(fewestFrames) + " to " +
+           std::to_string(mostFrames);
+}
+
+// The options that take a value: where it goes, how it is read (0: refused) and what it must be.
+struct ValueOption {
+    const char* name;
+    int CommandLine::*field;
+    int (*parse)(const std::string&);
+    std::string (*mustBe)();
+};
+
+// clang-format off
+//                                   name       field                          parse       must be
+const ValueOption valueOptions[] = { {"--speed", &CommandLine::speedPercent,    speedFrom,  speedsOffered},
+                                     {"--fps",   &CommandLine::framesPerSecond, framesFrom, framesOffered} };
+// clang-format on
 
 } // namespace
 
@@ -60,19 +99,25 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
             version.out = "ryke " RYKE_VERSION "\n";
             return version;
         }
+        const ValueOption* option = nullptr;
         std::string value;
-        if (arg == "--speed") {
-            if (i + 1 == args.size())
-                return refused("--speed needs a value: " + speedChoices());
-            value = args[++i];
-        } else if (arg.rfind("--speed=", 0) == 0) {
-            value = arg.substr(8);
-        } else {
-            return refused((arg.rfind('-', 0) == 0 ? "unknown option '" : "unexpected argument '") + arg + "'");
+        for (const ValueOption& o : valueOptions) {
+            const std::string name = o.name;
+            if (arg == name) {
+                if (i + 1 == args.size())
+                    return refused(name + " needs a value: " + o.mustBe());
+                option = &o;
+                value = args[++i];
+            } else if (arg.rfind(name + "=", 0) == 0) {
+                option = &o;
+                value = arg.substr(name.size() + 1);
+            }
         }
-        line.speedPercent = speedFrom(value);
-        if (!line.speedPercent)
-            return refused("--speed " + value + ": the speed must be " + speedChoices());
+        if (!option)
+            return refused((arg.rfind('-', 0) == 0 ? "unknown option '" : "unexpected argument '") + arg + "'");
+        line.*option->field = option->parse(value);
+        if (!(line.*option->field))
+            return refused(std::string(option->name) + " " + value + ": " + option->mustBe());
     }
     return line;
 }

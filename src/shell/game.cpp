@@ -6,7 +6,7 @@
 #include "fighters/names.h"
 #include "fighters/player.h"
 #include "pause/pause.h"
-#include "platform/rest.h"
+#include "platform/pace.h"
 #include "screen/frame.h"
 #include "screen/signs.h"
 #include "shell/assets.h"
@@ -34,7 +34,7 @@ void titleScreen()
         const int speed = assistSpeed();
         composeTitle(buffer, enterScreen, speedLine(speed), bestLine(speed, bestScoreAt(speed)));
         blit(buffer, screen, 0, 0, 0, 0, screenWidth, screenHeight);
-        restFor(0);
+        frameDone();
         if (quitRequested())
             endProgram();
     }
@@ -87,7 +87,7 @@ void framePass()
         if (quitRequested())
             endProgram();
         // Nothing moves while paused: no need to spin.
-        restFor(10);
+        frameDone(10);
         return;
     }
     // No cap on the catch-up: a long stall is paid back with as many logic ticks.
@@ -96,7 +96,7 @@ void framePass()
         timer.NoteFrameTime();
     }
     animate();
-    restFor(0);
+    frameDone();
     if (ryke.getAttackState() == states::dead && ryke.stateTime + deathLinger < hundredthsNow())
         gameOn = 0;
 }

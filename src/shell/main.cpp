@@ -6,6 +6,7 @@
 
 #include "commandline/options.h"
 #include "platform/display.h"
+#include "platform/pace.h"
 #include "platform/signals.h"
 #include "platform/streams.h"
 #include "shell/game.h"
@@ -13,8 +14,8 @@
 #include "shell/startup.h"
 #include "shell/timer.h"
 
-// Reads the command line, prints what it says and sets the assist speed. Returns -1 to go on
-// and play, or the status to end the program with.
+// Reads the command line, prints what it says and sets the assist speed and the frame cap.
+// Returns -1 to go on and play, or the status to end the program with.
 static int takeCommandLine(int argc, char** argv)
 {
     const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
@@ -23,6 +24,7 @@ static int takeCommandLine(int argc, char** argv)
     if (!line.play)
         return line.status;
     setAssistSpeed(line.speedPercent);
+    capFrames(line.framesPerSecond);
     return -1;
 }
 
