@@ -7,6 +7,10 @@
 // Fastest first.
 constexpr int assistSpeeds[] = {100, 90, 80, 70, 60, 50};
 constexpr int fullSpeed = 100;
+// Where most players should start: the fastest speed at which the difficulty chart's bot, slipping
+// now and then, still wins most bouts with an ordinary player's 220 ms of reaction
+// (docs/difficulty-speeds.tsv). Told on the title; full speed stays the default.
+constexpr int suggestedSpeed = 60;
 
 // True for one of assistSpeeds.
 bool isAssistSpeed(int percent);

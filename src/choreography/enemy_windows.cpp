@@ -3,13 +3,22 @@
 #include "encounter/lines.h"
 #include "fighters/names.h"
 #include "fighters/player.h"
+#include "tally/tally.h"
 
 namespace enemyWindows {
 
 int stunLength(const enemy& e) { return e.stunDuration; }
 
-void strikeHigh(enemy& e) { ryke.hit(states::high, e.highDamage); }
-void strikeLow(enemy& e) { ryke.hit(states::low, e.lowDamage); }
+void strikeHigh(enemy& e)
+{
+    noteBlow(e, states::high);
+    ryke.hit(states::high, e.highDamage);
+}
+void strikeLow(enemy& e)
+{
+    noteBlow(e, states::low);
+    ryke.hit(states::low, e.lowDamage);
+}
 void openAttack(enemy& e) { e.quickAttack(); }
 
 void releaseOnDeckRight(enemy&)

@@ -2,10 +2,13 @@
 
 #include <allegro.h>
 
+#include <atomic>
+
 #include "encounter/lines.h"
 #include "fighters/names.h"
 #include "fighters/player.h"
 #include "shell/quit.h"
+#include "tally/tally.h"
 
 bool holding = false;
 
@@ -30,6 +33,36 @@ int keyFor(Move move, const std::string& facing)
 
 namespace {
 
+// Keys that went down since the last logic tick; set on the library's keyboard thread.
+std::atomic<bool> downSinceTick[KEY_MAX];
+// Each key as the keyboard's callback last saw it, so that a held key's repeats are no new press.
+std::atomic<bool> seenDown[KEY_MAX];
+// downSinceTick as this tick took it: a press reported while the tick runs counts at the next.
+bool pressedForTick[KEY_MAX];
+
+void takePresses()
+{
+    for (int code = 0; code < KEY_MAX; ++code)
+        pressedForTick[code] = downSinceTick[code].exchange(false, std::memory_order_relaxed);
+}
+
+bool downNowOrSinceTick(int code) { return key[code] || pressedForTick[code]; }
+
+// An action key pressed since the last tick, and none held down from before it: every key the
+// latch last saw down has been let go, though the latch, not asked while the hero was busy,
+// missed the release. Whether the new press is already up again or still down at this tick.
+bool aNewPress()
+{
+    bool pressed = false;
+    for (const KeyBinding& binding : keyMap)
+        for (int code : {binding.facingRight, binding.facingLeft}) {
+            if (key[code] && !pressedForTick[code])
+                return false;
+            pressed = pressed || pressedForTick[code];
+        }
+    return pressed;
+}
+
 bool always() { return true; }
 // Without a shot in hand the carnage key counts as not pressed.
 bool hasShot() { return ryke.shots > 0.0; }
@@ -38,6 +71,7 @@ void fireCarnageShot()
 {
     ryke.carnageShot();
     ryke.shots -= 1.0;
+    noteShotFired();
 }
 
 struct MoveRow {
@@ -70,7 +104,7 @@ const MoveRow* firstTaken(int KeyBinding::*keyInFacing)
 {
     for (const KeyBinding& binding : keyMap) {
         const MoveRow* row = rowOf(binding.move);
-        if (key[binding.*keyInFacing] && row && row->allowed())
+        if (downNowOrSinceTick(binding.*keyInFacing) && row && row->allowed())
             return row;
     }
     return nullptr;
@@ -89,7 +123,11 @@ bool mayAct() { return ryke.getAttackState() == states::normal && currentEnemy->
 
 void input()
 {
+    // Taken at every tick, so a tap made while the hero is busy is lost, as it always was.
+    takePresses();
     if (mayAct()) {
+        if (aNewPress())
+            holding = false;
         if (ryke.facing == facings::right)
             scan(firstTaken(&KeyBinding::facingRight));
         else if (ryke.facing == facings::left)
@@ -97,4 +135,39 @@ void input()
     }
     if (quitRequested())
         endProgram();
+}
+
+void noteKeyDown(int code)
+{
+    if (code > 0 && code < KEY_MAX)
+        downSinceTick[code].store(true, std::memory_order_relaxed);
+}
+
+void forgetTaps()
+{
+    for (std::atomic<bool>& down : downSinceTick)
+        down.store(false, std::memory_order_relaxed);
+}
+
+void noteKeyChange(int scancode)
+{
+    const int code = scancode & 0x7f;
+    if (scancode & 0x80)
+        seenDown[code].store(false, std::memory_order_relaxed);
+    else if (!seenDown[code].exchange(true, std::memory_order_relaxed))
+        noteKeyDown(code);
+}
+
+std::string keyLabel(int code)
+{
+    // clang-format off
+    //                                 code       label
+    static const struct { int code; const char* label; } labels[] = {
+        {KEY_D, "D"}, {KEY_F, "F"}, {KEY_G, "G"}, {KEY_H, "H"}, {KEY_J, "J"}, {KEY_K, "K"}, {KEY_SPACE, "SPACE"},
+        {KEY_P, "P"}, {KEY_C, "C"}, {KEY_ENTER, "ENTER"}, {KEY_ESC, "ESC"}};
+    // clang-format on
+    for (const auto& entry : labels)
+        if (entry.code == code)
+            return entry.label;
+    return "?";
 }

@@ -26,5 +26,18 @@ int keyFor(Move move, const std::string& facing);
 // True while an action key seen down has not yet been seen released: one action per press.
 extern bool holding;
 
-// Turns the keys that are down now into at most one player action; ESC ends the game.
+// Turns the keys that are down now, or went down since the last call, into at most one player
+// action; ESC ends the game.
 void input();
+
+// A key went down (the library's key code). A key pressed and let go between two calls of
+// input counts there as down, once: a tap shorter than a logic tick is not lost.
+void noteKeyDown(int code);
+// Forgets the keys that went down before now (on the title, between bouts).
+void forgetTaps();
+// A key event the library read (its scancode, with the top bit set for a release), on the
+// library's keyboard thread: feeds noteKeyDown, and a held key's repeats are no new press.
+void noteKeyChange(int scancode);
+
+// A key's name as printed on it ("D", "SPACE"), for the words that tell the keys.
+std::string keyLabel(int code);

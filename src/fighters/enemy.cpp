@@ -6,6 +6,7 @@
 #include "fighters/player.h"
 #include "shell/timer.h"
 #include "sound/cue.h"
+#include "tally/tally.h"
 
 // clang-format off
 //                             type              quick   evLo evHi paHi paLo haste stun loDmg hiDmg shift coHi coLo  timings
@@ -126,6 +127,7 @@ void enemy::hit(std::string attack)
             returnNormal();
             ryke.returnNormal();
             slowDown(attack);
+            noteClash();
         }
         return;
     }
@@ -149,6 +151,7 @@ void enemy::stun(std::string attack)
     stunDuration = attack == attackState ? 4 * stunBase : stunBase;
     // Not stamped: the stun runs from the enemy's previous change of state, maybe already over.
     attackState = states::stunned;
+    noteStun();
 }
 
 void enemy::slowDown(std::string attack)

@@ -4,6 +4,7 @@
 #include "fighters/names.h"
 #include "fighters/player.h"
 #include "sound/cue.h"
+#include "tally/tally.h"
 
 void checkForParry(std::string attack)
 {
@@ -22,6 +23,7 @@ void checkForParry(std::string attack)
         return;
 
     cue(Cue::swordClash);
+    noteClash();
     // Only an enemy whose move was already under way when the player answered is slowed.
     if (ryke.stateTime > currentEnemy->stateTime)
         currentEnemy->slowDown(attack);

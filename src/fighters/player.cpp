@@ -3,6 +3,7 @@
 #include "encounter/lines.h"
 #include "fighters/names.h"
 #include "sound/cue.h"
+#include "tally/tally.h"
 
 player::player()
 {
@@ -62,6 +63,7 @@ void player::hit(std::string attack, int amount)
         } else if (attackPhase == 2 || attackPhase == 3) {
             returnNormal();
             currentEnemy->returnNormal();
+            noteClash();
         }
         return;
     }
@@ -79,11 +81,16 @@ void player::damage(int amount)
 }
 
 // No sound here: the player dies silently.
-void player::kill() { die(); }
+void player::kill()
+{
+    if (die())
+        noteDeath(stateTime);
+}
 
 void player::raiseCarnage(int amount)
 {
     carnage += amount;
+    const double shotsBefore = shots;
     if (carnage >= carnageMax) {
         shots += 1;
         carnage -= carnageMax;
@@ -91,4 +98,6 @@ void player::raiseCarnage(int amount)
     // Past the cap the meter keeps counting and the extra shot is dropped.
     if (shots > carnageMax)
         shots = carnageMax;
+    if (shots > shotsBefore)
+        noteShotEarned();
 }

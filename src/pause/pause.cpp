@@ -35,7 +35,6 @@ void watchFocus()
     set_display_switch_mode(SWITCH_BACKGROUND);
     set_display_switch_callback(SWITCH_IN, focusIn);
     set_display_switch_callback(SWITCH_OUT, focusOut);
-    keyboard_lowlevel_callback = noteKeyEvent;
 }
 
 bool updatePause()

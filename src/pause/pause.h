@@ -8,7 +8,7 @@
 // Whether the game's window has the keyboard focus; set on the library's event thread.
 extern std::atomic<bool> windowFocused;
 
-// Tells the library to keep running in the background and to report focus changes and key events.
+// Tells the library to keep running in the background and to report focus changes.
 void watchFocus();
 // A key event the library read (its scancode; a release has 0x80 set): a key pressed reaches the
 // window, so it has the focus, whatever the last focus change said.

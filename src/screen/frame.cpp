@@ -1,9 +1,11 @@
 #include "screen/frame.h"
 
 #include "choreography/choreography.h"
+#include "coach/coach.h"
 #include "encounter/lines.h"
 #include "fighters/player.h"
 #include "screen/hud.h"
+#include "screen/keycaps.h"
 #include "screen/paint.h"
 #include "screen/signs.h"
 #include "shell/assets.h"
@@ -17,6 +19,7 @@ namespace {
 constexpr int greetingY = 150;
 constexpr int greetingUnderVictoryY = 300;
 constexpr int pausedY = 250;
+constexpr int pausedKeysTop = 320;
 
 int white() { return makecol(255, 255, 255); }
 
@@ -74,11 +77,17 @@ void animate()
                   killCount_L + killCount_R);
     if (!frameSign.large.empty())
         drawSign(buffer, victory ? greetingUnderVictoryY : greetingY, frameSign.large, frameSign.small);
+    coachFrame();
     blit(buffer, screen, 0, 0, 0, 0, buffer->w, buffer->h);
 }
 
 void showPaused()
 {
     drawSign(buffer, pausedY, "Paused", "press P, or come back to this window, to play on");
+    // The keys as they stand for the way the hero faces now.
+    const int w = keysTableWidth(false), h = keysTableHeight();
+    const int x = (buffer->w - w) / 2, y = pausedKeysTop;
+    drawPlate(buffer, x - 20, y - 16, x + w + 20, y + h);
+    drawKeysTable(buffer, x, y, ryke.facing);
     blit(buffer, screen, 0, 0, 0, 0, buffer->w, buffer->h);
 }

@@ -2,12 +2,17 @@
 
 #include <algorithm>
 
+#include "screen/keycaps.h"
+#include "screen/lettering.h"
+
 namespace {
 
 constexpr int largeScale = 4;
 constexpr int glyph = 8; // the library's own font is 8 x 8
 
-int cream() { return makecol(255, 226, 160); }
+int gold() { return makecol(255, 200, 60); }
+constexpr int panelPad = 20;
+constexpr int panelLinePitch = 26;
 
 // Text drawn small, then stretched: the library's font has one size only.
 void largeText(BITMAP* target, const std::string& text, int centreX, int y, int colour)
@@ -26,21 +31,39 @@ void largeText(BITMAP* target, const std::string& text, int centreX, int y, int 
 
 void drawSign(BITMAP* target, int centreY, const std::string& large, const std::string& small)
 {
-    const int height = glyph * largeScale + (small.empty() ? 0 : 2 * glyph) + 2 * glyph;
-    const int width =
-        static_cast<int>(std::max(large.size() * largeScale, small.size())) * glyph + 6 * glyph;
+    const int height = glyph * largeScale + (small.empty() ? 0 : lettersHeight + glyph) + 2 * glyph;
+    const int smallWidth = small.empty() ? 0 : letteredWidth(small);
+    const int width = std::max(static_cast<int>(large.size()) * largeScale * glyph, smallWidth) + 6 * glyph;
     const int centreX = target->w / 2, top = centreY - height / 2;
     rectfill(target, centreX - width / 2, top, centreX + width / 2, top + height, makecol(20, 8, 8));
     rect(target, centreX - width / 2, top, centreX + width / 2, top + height, cream());
     largeText(target, large, centreX, top + glyph, cream());
     if (!small.empty())
-        textout_centre_ex(target, font, small.c_str(), centreX, top + glyph * (largeScale + 2), cream(), -1);
+        letterCentred(target, small, centreX, top + glyph * (largeScale + 2), cream());
 }
 
-void composeTitle(BITMAP* target, BITMAP* picture, const std::string& speedLine, const std::string& bestLine)
+void composeTitle(BITMAP* target, BITMAP* picture, const TitleWords& words)
 {
     blit(picture, target, 0, 0, 0, 0, picture->w, picture->h);
+    const int keysRight = 16 + keysTableWidth(true) + 2 * panelPad;
+    drawPlate(target, 16, titlePanelTop, keysRight, titlePanelBottom);
+    letter(target, "KEYS", 16 + panelPad, titlePanelTop + panelPad, gold());
+    drawKeysTable(target, 16 + panelPad, titlePanelTop + panelPad + 36);
+    letter(target, "ENTER fight   ESC quit   P pause", 16 + panelPad, titlePanelBottom - panelPad - lettersHeight,
+           cream());
+
+    const int cardLeft = keysRight + 16;
+    drawPlate(target, cardLeft, titlePanelTop, target->w - 16, titlePanelBottom);
+    letter(target, words.panelHeading, cardLeft + panelPad, titlePanelTop + panelPad, gold());
+    int y = titlePanelTop + panelPad + 36;
+    for (const std::string& line : words.panel) {
+        letter(target, line, cardLeft + panelPad, y, cream());
+        y += panelLinePitch;
+    }
+
     // Transparent behind the letters, so the picture shows between them.
-    textout_centre_ex(target, font, speedLine.c_str(), target->w / 2, titleSpeedY, cream(), -1);
-    textout_centre_ex(target, font, bestLine.c_str(), target->w / 2, titleBestY, cream(), -1);
+    letterCentred(target, words.speed, target->w / 2, titleSpeedY, cream());
+    letterCentred(target, words.startHere, target->w / 2, titleStartHereY, gold());
+    letterCentred(target, words.best, target->w / 2, titleBestY, cream());
+    letterCentred(target, words.more, target->w / 2, titleMoreY, cream());
 }

@@ -5,15 +5,31 @@
 #include <allegro.h>
 
 #include <string>
+#include <vector>
 
 // A dark plate across the middle of the target at centreY, with a line of large letters and,
 // if given, a line of small ones beneath.
 void drawSign(BITMAP* target, int centreY, const std::string& large, const std::string& small);
 
-// The title picture with two lines in its dark ground strip, beneath the figures: the assist
-// speed, and the best score.
-void composeTitle(BITMAP* target, BITMAP* picture, const std::string& speedLine, const std::string& bestLine);
+// What the title says over its picture.
+struct TitleWords {
+    std::string speed;     // the assist speed and how to change it
+    std::string startHere; // the speed most players should start at
+    std::string best;      // the best score at the speed
+    std::string more;      // the coach's switch and the other keys
+    std::string panelHeading;
+    std::vector<std::string> panel; // the last bout's card, or how a bout goes
+};
 
-// Where the title's two lines go: under the feet of the figures and under the ENTER line.
-constexpr int titleSpeedY = 632;
-constexpr int titleBestY = 732;
+// The title picture with two panels over the figures, the keys on the left and the card (or
+// how a bout goes) on the right, and four lines in its dark ground strip: the speed and where to
+// start above the ENTER line, the best score and the coach below it.
+void composeTitle(BITMAP* target, BITMAP* picture, const TitleWords& words);
+
+// Where the title's lines go.
+constexpr int titleSpeedY = 610;
+constexpr int titleStartHereY = 634;
+constexpr int titleBestY = 712;
+constexpr int titleMoreY = 740;
+constexpr int titlePanelTop = 244;
+constexpr int titlePanelBottom = 592;

@@ -2,6 +2,7 @@
 
 #include "assetfiles/assetcheck.h"
 #include "assetfiles/decode.h"
+#include "screen/lettering.h"
 
 #define RYKE_DEFINE_SOUND(handle, file) SAMPLE* handle;
 #define RYKE_DEFINE_PICTURE(handle, file) BITMAP* handle;
@@ -59,6 +60,8 @@ std::vector<RefusedAsset> loadAssets(StopAsked stop)
             return refused;
         note(asset.path, loadChecked(asset.path, asset.handle, pictureNoLarger, decodePicture, "could not be loaded", stop));
     }
+    if (lettering && !grabLettering())
+        note(assetPath(&lettering), "holds no font the library can read");
     return refused;
 }
 

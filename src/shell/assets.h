@@ -28,7 +28,8 @@
     SOUND(enemyDeath_2FX, "sound/enemyDeath_2.wav")
 
 // Pictures, loaded once at start-up. Stored as seen on the right-hand side, except the handles
-// ending in _flip or _L, which are stored already mirrored.
+// ending in _flip or _L, which are stored already mirrored; the last, lettering, is the font the
+// game's words are printed in (screen/lettering.h).
 //                    handle             file
 #define RYKE_PICTURES(PICTURE) \
     PICTURE(background,        "images/background_1.pcx") \
@@ -78,7 +79,8 @@
     PICTURE(gunStand_flip,     "images/gunStand_flip.pcx") \
     PICTURE(gunMove_R,         "images/gunMove_R.pcx") \
     PICTURE(gunMove_L,         "images/gunMove_L.pcx") \
-    PICTURE(gunDeath_1,        "images/gunDie.pcx")
+    PICTURE(gunDeath_1,        "images/gunDie.pcx") \
+    PICTURE(lettering,         "images/lettering.pcx")
 // clang-format on
 
 #define RYKE_DECLARE_SOUND(handle, file) extern SAMPLE* handle;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "coach/coach.h"
 #include "controls/input.h"
 #include "fighters/names.h"
 #include "fighters/player.h"
@@ -16,6 +17,9 @@
 #include "shell/title.h"
 #include "sound/cue.h"
 #include "stores/best_score.h"
+#include "stores/coach_choice.h"
+#include "tally/card.h"
+#include "tally/tally.h"
 
 // The player is built before both lines and destroyed after them, so the three live in this
 // one file, in this order.
@@ -26,13 +30,26 @@ enemy enemies_L[lineLength];
 // A bout's player dies, then the bout goes on this long before the title comes back.
 constexpr int deathLinger = 300;
 
+// The card of the last bout the hero died in; empty before the first.
+static std::vector<std::string> lastCard;
+
+static TitleWords titleWords(int speed)
+{
+    TitleWords words{speedLine(speed), startHereLine(), bestLine(speed, bestScoreAt(speed)),
+                     coachLine(coachChoice()), "", {}};
+    words.panelHeading = lastCard.empty() ? "HOW A BOUT GOES" : "YOUR LAST BOUT";
+    words.panel = lastCard.empty() ? howABoutGoes() : lastCard;
+    return words;
+}
+
 void titleScreen()
 {
     // Keys are a state, not presses: ENTER still down from the last bout skips the title.
     while (!key[KEY_ENTER] && gameLoop) {
         chooseSpeedByArrows();
+        switchCoachByKey();
         const int speed = assistSpeed();
-        composeTitle(buffer, enterScreen, speedLine(speed), bestLine(speed, bestScoreAt(speed)));
+        composeTitle(buffer, enterScreen, titleWords(speed));
         blit(buffer, screen, 0, 0, 0, 0, screenWidth, screenHeight);
         frameDone();
         if (quitRequested())
@@ -53,6 +70,10 @@ void startBout()
     ryke.attackCount = 0;
     enemiesLeft_L = lineLength;
     enemiesLeft_R = lineLength;
+    // What came before the bout is no press in it.
+    forgetTaps();
+    startTally(hundredthsNow());
+    coachNewBout();
 }
 
 // Later enemies of a line wait less before attacking: 150 for the first, 20 from the 14th on.
@@ -118,6 +139,7 @@ void playBout()
     fillLines(pools);
     const int speed = assistSpeed();
     const int bestBefore = bestScoreAt(speed).kills;
+    coachOn = coachWatches(coachChoice());
     while (gameOn) {
         frameSign = greetingFor(speed, bestBefore);
         framePass();
@@ -125,13 +147,18 @@ void playBout()
     frameSign = {};
     endPause();
     stopClock(false);
-    recordBout(speed, killCount_L + killCount_R);
+    const int kills = killCount_L + killCount_R;
+    if (ryke.getAttackState() == states::dead)
+        lastCard = cardLines(tally, kills, speed, bestBefore);
+    recordBout(speed, kills);
+    countBout();
 }
 
 void runGame()
 {
     cue(Cue::beat);
     loadBestScores();
+    loadCoachChoice();
     watchFocus();
     while (gameLoop) {
         titleScreen();

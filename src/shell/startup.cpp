@@ -7,6 +7,8 @@
 #include <set>
 #include <string>
 
+#include "controls/input.h"
+#include "pause/pause.h"
 #include "platform/display.h"
 #include "platform/signals.h"
 #include "shell/assets.h"
@@ -14,6 +16,13 @@
 #include "shell/timer.h"
 
 static void onCloseButton() { closeRequested.store(true); }
+
+// The library has one callback for key events; the taps and the pause's focus both read them.
+static void onKeyEvent(int scancode)
+{
+    noteKeyChange(scancode);
+    noteKeyEvent(scancode);
+}
 
 static void reportNoDisplay()
 {
@@ -119,6 +128,7 @@ bool initialise()
         reportNoDevice("keyboard");
         return false;
     }
+    keyboard_lowlevel_callback = onKeyEvent;
     if (install_timer() != 0) {
         reportNoDevice("timer");
         return false;

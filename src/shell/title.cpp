@@ -23,6 +23,8 @@ Arrow arrows[] = { {KEY_LEFT,  -1,   false},
 
 std::string percent(int speed) { return std::to_string(speed) + "%"; }
 
+bool coachHeld = false;
+
 } // namespace
 
 int arrowSteps()
@@ -47,6 +49,42 @@ std::string speedLine(int speed)
 {
     return "Speed " + percent(speed) + (speed == fullSpeed ? " (full)" : " (assisted)") +
            "   -   LEFT / RIGHT arrows: slower / faster";
+}
+
+std::string startHereLine()
+{
+    return "New here? Most players do best starting at " + percent(suggestedSpeed);
+}
+
+std::string coachLine(const CoachChoice& choice)
+{
+    if (!coachWatches(choice))
+        return "C: coach off (hints over the bout)";
+    if (choice.mode == CoachChoice::Mode::on)
+        return "C: coach on (hints over the bout)";
+    return "C: coach on for your first " + std::to_string(coachedBouts) + " bouts";
+}
+
+void switchCoachByKey()
+{
+    if (pressedNow(coachHeld, key[KEY_C] != 0))
+        switchCoach();
+}
+
+const std::vector<std::string>& howABoutGoes()
+{
+    static const std::vector<std::string> lines = {
+        "Two lines of enemies come at",
+        "you, one from each side.",
+        "Parry a blow as it winds up:",
+        "the attack key of its height.",
+        "Kick the enemy behind you.",
+        "Kills and clashes fill the",
+        "carnage meter; a full meter",
+        "is a carnage shot.",
+        "A gunman winding up is open",
+        "to a blow: strike first."};
+    return lines;
 }
 
 std::string bestLine(int speed, const BestScore& best)

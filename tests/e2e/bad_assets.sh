@@ -100,18 +100,18 @@ echo "ok: ${#damages[@]} missing or damaged files named with their reasons, stat
 : >"$WORK/xmessage.log"
 copy_assets
 rm -r "$WORK/game/sound"
-# 48 pictures refused too: more than a box may list.
+# 49 pictures refused too: more than a box may list.
 for f in "$WORK"/game/images/*.pcx; do shorten "$f" 128; done
 start_game "$WORK/game"
 show_box no-sound-folder-box.png
 grep -qxF '  sound/: the whole folder is missing' "$WORK/xmessage.log" || fail "the box does not name sound/"
 grep -q 'Run the game from the folder that holds images/ and sound/' "$WORK/xmessage.log" ||
     fail "the box does not say where to start the game"
-grep -qxF '  ... and 29 more, listed on the terminal' "$WORK/xmessage.log" || fail "the box lists more than 20 files:
+grep -qxF '  ... and 30 more, listed on the terminal' "$WORK/xmessage.log" || fail "the box lists more than 20 files:
 $(cat "$WORK/xmessage.log")"
 named=$(grep -cE '^  (images|sound)/' "$WORK/xmessage.log")
 ((named == 20)) || fail "the box names $named files, not 20"
-[[ $(grep -c '^  images/.*: cut short$' "$WORK/game.err") == 48 ]] || fail "stderr does not list all 48 pictures"
+[[ $(grep -c '^  images/.*: cut short$' "$WORK/game.err") == 49 ]] || fail "stderr does not list all 49 pictures"
 kill -TERM "$(game_pid)"
 for ((i = 0; i < 5; i++)); do
     alive "$GAME_PID" || fail "SIGTERM took the game away under its message box"

@@ -24,7 +24,9 @@ WIDTH, HEIGHT = 1024, 768
 LIFE = (100, 25)
 LIFE_GREEN = (0, 255, 30)
 # The two lines the title adds: the speed under the figures' feet, the best under ENTER.
-TITLE_LINES = [(626, 642), (726, 742)]
+TITLE_LINES = [(610, 626), (712, 728)]
+# The title's logo band, which the game draws nothing over (its panels and lines lie below).
+TITLE_BAND = 240
 # Selenium's ENTER is the keypad's; RETURN is the main Enter key.
 KEY = {'enter': Keys.RETURN, 'esc': Keys.ESCAPE, 'left': Keys.ARROW_LEFT}
 

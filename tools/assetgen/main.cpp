@@ -1,4 +1,4 @@
-// assetgen OUT: paints the game's 48 pictures and synthesises its 12 sounds into OUT/images and
+// assetgen OUT: paints the game's 49 pictures and synthesises its 12 sounds into OUT/images and
 // OUT/sound, at the paths of the game's asset table, then reloads every file to check it. The
 // output is the same, byte for byte, on every run and every machine.
 // assetgen --icon FILE [SIZE]: paints the game's desktop icon into FILE, a PNG of SIZE x SIZE
@@ -162,6 +162,7 @@ int main(int argc, char** argv)
     std::vector<PictureRecipe> pictures = sceneryPictures();
     for (PictureRecipe& r : fighterPictures())
         pictures.push_back(std::move(r));
+    pictures.push_back(letteringPicture());
     const std::vector<SoundRecipe> sounds = soundRecipes();
     if (!coversTable(pictures, pictureAssets, "picture") || !coversTable(sounds, sampleAssets, "sound"))
         return 1;

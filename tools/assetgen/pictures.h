@@ -32,6 +32,8 @@ std::vector<std::pair<int, int>> corners(int w, int h);
 
 std::vector<PictureRecipe> fighterPictures();
 std::vector<PictureRecipe> sceneryPictures();
+// The font of the game's words, laid out for the library's bitmap-font grabber.
+PictureRecipe letteringPicture();
 
 // The game's icon for the desktop's menus, on a square canvas of any size in this range.
 constexpr int kIconSize = 128, kIconSizeMin = 16, kIconSizeMax = 512;

@@ -107,7 +107,7 @@ void __wrap_textprintf_ex(BITMAP* bmp, const FONT* f, int x, int y, int color, i
     std::vsnprintf(text, sizeof text, format, args);
     va_end(args);
     applySlip("textprintf_ex", {&x, &y, &color, &bg});
-    textCalls.push_back({bmp, x, y, color, bg, text});
+    textCalls.push_back({bmp, x, y, color, bg, text, text_height(f)});
     if (drawingEnabled)
         __real_textprintf_ex(bmp, f, x, y, color, bg, "%s", text);
 }
@@ -117,7 +117,7 @@ void __wrap_textout_ex(BITMAP* bmp, const FONT* f, const char* text, int x, int 
 {
     const Recording recording;
     applySlip("textout_ex", {&x, &y, &color, &bg});
-    textCalls.push_back({bmp, x, y, color, bg, text});
+    textCalls.push_back({bmp, x, y, color, bg, text, text_height(f)});
     if (drawingEnabled)
         __real_textout_ex(bmp, f, text, x, y, color, bg);
 }
@@ -126,7 +126,7 @@ void __wrap_textout_centre_ex(BITMAP* bmp, const FONT* f, const char* text, int 
 {
     const Recording recording;
     applySlip("textout_centre_ex", {&x, &y, &color, &bg});
-    textCalls.push_back({bmp, x - text_length(f, text) / 2, y, color, bg, text});
+    textCalls.push_back({bmp, x - text_length(f, text) / 2, y, color, bg, text, text_height(f)});
     if (drawingEnabled)
         __real_textout_centre_ex(bmp, f, text, x, y, color, bg);
 }

@@ -33,6 +33,7 @@ struct TextCall {
     BITMAP* target;
     int x, y, color, background;
     std::string text;
+    int height = 8; // of the font: 8 for the library's own
 };
 
 // Everything recorded since the last clearRecords().

@@ -9,10 +9,12 @@
 #include <sstream>
 
 #include "choreography/choreography.h"
+#include "coach/coach.h"
 #include "controls/input.h"
 #include "encounter/lines.h"
 #include "fighters/names.h"
 #include "fighters/player.h"
+#include "pause/pause.h"
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "shell/quit.h"
@@ -58,6 +60,8 @@ void freshBout(unsigned seed)
     closeRequested.store(false);
     std::srand(seed);
     holding = false;
+    // A script may pause with P: the next bout starts unpaused.
+    endPause();
     gameOn = 1;
     gameLoop = 1;
     ryke = player();
@@ -157,11 +161,14 @@ std::string drawView(const DrawCall& d)
     return out.str();
 }
 
-// "Kill Count: 3"@120,40#ffffff/0: the text, its place, its colour and background.
+// "Kill Count: 3"@120,40#ffffff/0: the text, its place, its colour and background; ^16 after
+// text printed in a font of that height rather than the library's own.
 std::string textView(const TextCall& t)
 {
     std::ostringstream out;
     out << "\"" << t.text << "\"@" << t.x << "," << t.y << colourView(t.color) << "/" << t.background;
+    if (t.height != 8)
+        out << "^" << t.height;
     if (t.target != buffer)
         out << "!" << (t.target == screen ? "screen" : "elsewhere");
     return out.str();
@@ -329,6 +336,8 @@ BoutRun runBout(const BoutScript& script, const RunOptions& options)
     BoutRun run;
     drawingEnabled = options.draw;
     freshBout(script.seeded ? script.seed : 1);
+    coachOn = script.coach;
+    coach = Coach{};
     if (options.trace)
         run.trace.push_back("setup cue=" + joined(soundCalls, soundView));
     FrameSchedule schedule(script);
@@ -337,8 +346,13 @@ BoutRun runBout(const BoutScript& script, const RunOptions& options)
     while (gameOn && now < script.until && (!script.lastFrame || run.frames < script.lastFrame)) {
         clockMs += schedule.next(clockMs);
         now = advanceClock(clockMs, ticksGiven);
-        for (; nextKey < script.keys.size() && script.keys[nextKey].at <= now; ++nextKey)
-            key[script.keys[nextKey].key] = script.keys[nextKey].down;
+        for (; nextKey < script.keys.size() && script.keys[nextKey].at <= now; ++nextKey) {
+            const KeyEvent& event = script.keys[nextKey];
+            // As the keyboard's own callback would: a press is seen even if let go before the tick.
+            if (event.down)
+                noteKeyDown(event.key);
+            key[event.key] = event.down;
+        }
         for (; nextKill < script.kills.size() && script.kills[nextKill].at <= now; ++nextKill)
             (script.kills[nextKill].right ? currentEnemyRight : currentEnemyLeft)->kill();
         Watch watch;

@@ -15,7 +15,7 @@ struct NamedKey {
 };
 const NamedKey namedKeys[] = {{"D", KEY_D},         {"F", KEY_F},         {"G", KEY_G},     {"H", KEY_H},
                               {"J", KEY_J},         {"K", KEY_K},         {"SPACE", KEY_SPACE},
-                              {"ENTER", KEY_ENTER}, {"ESC", KEY_ESC}};
+                              {"ENTER", KEY_ENTER}, {"ESC", KEY_ESC}, {"P", KEY_P}};
 
 } // namespace
 
@@ -91,6 +91,10 @@ bool readScript(std::istream& in, BoutScript& script, std::string& error)
             ok = static_cast<bool>(words >> kill.at >> side) && (side == "R" || side == "L");
             kill.right = side == "R";
             script.kills.push_back(kill);
+        } else if (word == "coach") {
+            std::string onOff;
+            ok = static_cast<bool>(words >> onOff) && (onOff == "on" || onOff == "off");
+            script.coach = onOff == "on";
         } else if (word == "until") {
             ok = static_cast<bool>(words >> script.until);
         } else if (word == "last") {
@@ -135,6 +139,8 @@ void writeScript(std::ostream& out, const BoutScript& script)
             out << " " << ms;
         out << "\n";
     }
+    if (script.coach)
+        out << "coach on\n";
     for (const auto& stall : script.stalls)
         out << "stall " << stall.first << " " << stall.second << "\n";
     for (const KeyEvent& k : script.keys)

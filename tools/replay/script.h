@@ -8,12 +8,14 @@
 //   frames random 5 40 60       intervals drawn from 40 to 60 ms by generator seed 5
 //   stall 800 1000              the first frame at or after hundredth 800 comes 1000 ms late
 //   down 120 K / up 140 K       a key goes down / up at a hundredth
-//   tap 120 K 20                down at 120, up 20 hundredths later
+//   tap 120 K 20                down at 120, up 20 hundredths later; a key that goes down and
+//                               up between two frames is a tap the next logic tick still sees
+//   coach on                    the coach watches the bout (off unless asked for)
 //   kill 900 R                  a test's hand: the right line's current enemy dies at hundredth 900
 //   until 6000                  stop at this hundredth if the bout has not ended
 //   last 250                    stop after the 250th frame
 //
-// Keys: D F G H J K SPACE ENTER ESC.
+// Keys: D F G H J K SPACE ENTER ESC P.
 
 #include <iosfwd>
 #include <string>
@@ -41,6 +43,7 @@ struct BoutScript {
     std::vector<std::pair<int, int>> stalls; // hundredth, ms
     std::vector<KeyEvent> keys;              // in time order
     std::vector<Kill> kills;                 // in time order
+    bool coach = false;
     int until = 60000;
     int lastFrame = 0; // 0: no limit
 };

@@ -1,0 +1,215 @@
+// The coach: each hint at its moment, in the keys of the hero's facing, gone once done or after
+// its time; the choice kept beside the best scores; and a bout it watches plays as without it.
+
+#include <allegro.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+#include "coach/coach.h"
+#include "fighters/names.h"
+#include "stores/coach_choice.h"
+#include "support/headless.h"
+
+namespace {
+
+struct HintCase {
+    const char* what;
+    void (*moment)(Scene&);
+    const char* facingLeft;
+    const char* facingRight;
+    void (*doIt)(Scene&);
+};
+
+// clang-format off
+//   the moment                           what shows facing left / facing right                                       done by
+const HintCase hintCases[] = {
+    {"a swordsman winds up high", [](Scene& s) { s.frontState = states::high; },  "D: parry high", "K: parry high",     [](Scene& s) { s.heroState = states::highParry; }},
+    {"a swordsman winds up low",  [](Scene& s) { s.frontState = states::low; },   "F: parry low",  "J: parry low",      [](Scene& s) { s.heroState = states::lowParry; }},
+    {"a gunman takes aim",        [](Scene& s) { s.frontKind = kinds::gun; s.frontState = states::low; },
+                                  "D: strike the gunman before he fires", "K: strike the gunman before he fires",     [](Scene& s) { s.heroState = states::high; }},
+    {"the one behind winds up high", [](Scene& s) { s.behindState = states::high; }, "K: kick behind high", "D: kick behind high", [](Scene& s) { s.heroState = states::highKick; }},
+    {"the one behind winds up low",  [](Scene& s) { s.behindState = states::low; },  "J: kick behind low",  "F: kick behind low",  [](Scene& s) { s.heroState = states::lowKick; }},
+    {"a shot is ready",           [](Scene& s) { s.shots = 1.0; },                "G: carnage shot ready", "H: carnage shot ready", [](Scene& s) { s.heroState = states::carnageShot; }},
+    {"the line in front is empty", [](Scene& s) { s.frontLeft = 0; },             "H: turn around, this line is empty", "G: turn around, this line is empty",
+                                                                                  [](Scene& s) { s.facing = s.facing == facings::left ? facings::right : facings::left; }},
+};
+// clang-format on
+
+Scene quiet(const char* facing, int now)
+{
+    Scene s;
+    s.now = now;
+    s.facing = facing;
+    s.heroState = states::normal;
+    s.frontKind = kinds::sword;
+    s.frontState = s.behindState = states::normal;
+    s.frontLeft = s.behindLeft = 50;
+    return s;
+}
+
+TEST(Coach, EachHintShowsAtItsMomentInTheKeysOfTheFacingAndIsLearnedOnceDone)
+{
+    for (const HintCase& c : hintCases)
+        for (const char* facing : {facings::left, facings::right}) {
+            SCOPED_TRACE(std::string(c.what) + ", facing " + facing);
+            Coach coach;
+            Scene s = quiet(facing, 100);
+            coach.watch(s);
+            EXPECT_TRUE(coach.lines(s).empty()) << "nothing shows before the moment";
+            c.moment(s);
+            s.now = 110;
+            coach.watch(s);
+            EXPECT_EQ(std::vector<std::string>{facing == facings::left ? c.facingLeft : c.facingRight}, coach.lines(s));
+            c.doIt(s);
+            s.now = 120;
+            coach.watch(s);
+            EXPECT_TRUE(coach.lines(s).empty()) << "done once, the hint goes";
+            // The moment comes again: learned, it does not show.
+            Scene again = quiet(s.facing.c_str(), 200);
+            coach.watch(again);
+            c.moment(again);
+            again.now = 210;
+            coach.watch(again);
+            EXPECT_TRUE(coach.lines(again).empty());
+        }
+}
+
+TEST(Coach, AHintNotActedOnGoesAfterItsTimeAndShowsAgainAtItsNextMoment)
+{
+    Coach coach;
+    Scene s = quiet(facings::left, 0);
+    s.frontState = states::high;
+    coach.watch(s);
+    s.now = 299;
+    coach.watch(s);
+    EXPECT_EQ(1u, coach.lines(s).size()) << "still up just before its time";
+    s.now = 300;
+    coach.watch(s);
+    EXPECT_TRUE(coach.lines(s).empty());
+    s.frontState = states::normal;
+    s.now = 400;
+    coach.watch(s);
+    s.frontState = states::high;
+    s.now = 500;
+    coach.watch(s);
+    EXPECT_EQ(std::vector<std::string>{"D: parry high"}, coach.lines(s));
+    // Evading is not what it asked for.
+    s.heroState = states::evade;
+    s.now = 510;
+    coach.watch(s);
+    EXPECT_EQ(1u, coach.lines(s).size());
+}
+
+TEST(CoachChoice, ANewPlayerHasTheCoachForHisFirstBoutsAndTheSwitchWins)
+{
+    CoachChoice c;
+    for (int bouts = 0; bouts < 5; ++bouts, ++c.bouts)
+        EXPECT_TRUE(coachWatches(c)) << bouts << " bouts";
+    EXPECT_FALSE(coachWatches(c)) << "after five bouts";
+    EXPECT_TRUE(coachWatches(switched(c)));
+    EXPECT_FALSE(coachWatches(switched(switched(c))));
+    EXPECT_FALSE(coachWatches(switched(CoachChoice{})));
+    c.mode = CoachChoice::Mode::on;
+    c.bouts = 400;
+    EXPECT_TRUE(coachWatches(c));
+}
+
+TEST(CoachChoice, TheFileKeepsTheChoiceAndADamagedOneGivesANewPlayersWithAWord)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "ryke-coach-test";
+    std::filesystem::remove_all(folder);
+    std::string problem;
+    EXPECT_TRUE(coachWatches(readCoachChoice((folder / "coach").string(), problem)));
+    EXPECT_EQ("", problem) << "a missing file is a new player's";
+    CoachChoice off{CoachChoice::Mode::off, 3};
+    ASSERT_TRUE(writeCoachChoice(folder.string(), off, problem)) << problem;
+    const CoachChoice back = readCoachChoice((folder / "coach").string(), problem);
+    EXPECT_EQ("", problem);
+    EXPECT_EQ(CoachChoice::Mode::off, back.mode);
+    EXPECT_EQ(3, back.bouts);
+    std::ifstream written(folder / "coach");
+    std::stringstream text;
+    text << written.rdbuf();
+    EXPECT_EQ("ryke coach\ncoach off\nbouts 3\nend\n", text.str());
+    for (const char* damaged : {"ryke coach\ncoach off\nbouts 3\n", "ryke coach\ncoach maybe\nbouts 3\nend\n",
+                                "ryke coach\ncoach on\nbouts -1\nend\n", "ryke coach\ncoach on\nbouts 2 3\nend\n",
+                                "ryke scores\ncoach on\nbouts 2\nend\n", "ryke coach\ncoach on\nbouts 2\nend\nmore\n"}) {
+        std::ofstream(folder / "coach") << damaged;
+        const CoachChoice read = readCoachChoice((folder / "coach").string(), problem);
+        EXPECT_NE(std::string::npos, problem.find(": damaged")) << damaged;
+        EXPECT_EQ(CoachChoice::Mode::firstBouts, read.mode) << damaged;
+        EXPECT_EQ(0, read.bouts) << damaged;
+    }
+    std::filesystem::remove_all(folder);
+}
+
+TEST(CoachChoice, GamesSavingTheChoiceAtOnceAllSave)
+{
+    // Each save first clears what a killed save left: without the lock it takes another's
+    // temporary file from under it.
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "ryke-coach-games";
+    std::filesystem::remove_all(folder);
+    std::vector<int> failed(6, 0);
+    std::vector<std::thread> games;
+    for (int game = 0; game < 6; ++game)
+        games.emplace_back([&folder, &failed, game] {
+            std::string problem;
+            for (int save = 0; save < 40; ++save)
+                failed[game] += !writeCoachChoice(folder.string(), {CoachChoice::Mode::on, game}, problem);
+        });
+    for (std::thread& game : games)
+        game.join();
+    EXPECT_EQ(std::vector<int>(6, 0), failed);
+    std::string problem;
+    readCoachChoice((folder / "coach").string(), problem);
+    EXPECT_EQ("", problem);
+    std::filesystem::remove_all(folder);
+}
+
+// The trace of a bout without what is drawn: the fighters, the counts and the sounds.
+std::vector<std::string> playedOnly(const std::vector<std::string>& trace)
+{
+    std::vector<std::string> kept;
+    for (const std::string& line : trace)
+        kept.push_back(line.substr(0, line.find(" draw=")) + line.substr(line.find(" cue="), line.find(" text=") - line.find(" cue=")));
+    return kept;
+}
+
+class CoachInABout : public Stage {};
+
+TEST_F(CoachInABout, HintsAreDrawnInLargeLettersAndTheBoutPlaysAsWithoutThem)
+{
+    const std::string bout = "seed 4\nframes every 20\ntap 150 D 5\ntap 260 F 5\ntap 330 K 5\nuntil 1500\n";
+    BoutScript off, on;
+    std::string error;
+    std::istringstream offText(bout), onText("coach on\n" + bout);
+    ASSERT_TRUE(readScript(offText, off, error)) << error;
+    ASSERT_TRUE(readScript(onText, on, error)) << error;
+    RunOptions options;
+    options.draw = false;
+    std::vector<std::string> hintsSeen;
+    options.afterFrame = [&hintsSeen](int) {
+        for (const TextCall& t : textCalls) {
+            if (t.text.rfind("Kill Count: ", 0) == 0)
+                continue;
+            EXPECT_EQ(16, t.height) << t.text;
+            if (hintsSeen.empty() || hintsSeen.back() != t.text)
+                hintsSeen.push_back(t.text);
+        }
+    };
+    const BoutRun coached = runBout(on, options);
+    EXPECT_FALSE(hintsSeen.empty()) << "the coach said nothing in fifteen seconds";
+    const std::size_t seenCoached = hintsSeen.size();
+    hintsSeen.clear();
+    const BoutRun plain = runBout(off, options);
+    EXPECT_TRUE(hintsSeen.empty()) << hintsSeen.front();
+    EXPECT_EQ(playedOnly(plain.trace), playedOnly(coached.trace));
+    EXPECT_GT(seenCoached, 1u);
+}
+
+} // namespace
