@@ -1,6 +1,7 @@
 #include <allegro.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,8 @@ int main(int argc, char** argv)
     if (gameLoop)
         runGame();
     shutdown();
-    return exitStatus(0);
+    // exit, not return: in the browser a main that has given the page its turns returns to no
+    // one, and only exit ends the page's run (and tells the page).
+    std::exit(exitStatus(0));
 }
 END_OF_MAIN()
