@@ -144,17 +144,13 @@ protected:
         return drawn(animate_ryke, e);
     }
     // A fresh fighter of the kind, current on its side's line, in the state since kThen.
-    enemy& put(const Foe& foe, const char* state)
+    void put(const Foe& foe, const char* state)
     {
-        enemy* line = foe.side == Side::Right ? enemies_R : enemies_L;
+        enemy& fresh = (foe.side == Side::Right ? enemies_R : enemies_L)[0];
         setNow(kThen);
-        if (foe.kind == Kind::Sword)
-            line[0] = standardSword();
-        else
-            line[0] = standardGun();
-        line[0].setAttackState(state);
-        line[0].stunDuration = line[0].stunBase;
-        return line[0];
+        fresh = foe.kind == Kind::Sword ? enemy(standardSword()) : enemy(standardGun());
+        fresh.setAttackState(state);
+        fresh.stunDuration = fresh.stunBase;
     }
     Placed foeIn(const Foe& foe, const char* state, int e)
     {
@@ -167,10 +163,8 @@ protected:
 void expectOnTheGround(const Placed& p, Palette limb, const std::string& what)
 {
     const int feet = lowestRowOf(p, limb);
-    EXPECT_GE(feet, kGroundY - 7) << what << ": " << nameOf(p.sprite) << " stands " << kGroundY - feet
-                                  << " px above the ground line";
-    EXPECT_LE(feet, kGroundY) << what << ": " << nameOf(p.sprite) << " sinks " << feet - kGroundY
-                              << " px into the ground";
+    EXPECT_TRUE(feet >= kGroundY - 7 && feet <= kGroundY)
+        << what << ": " << nameOf(p.sprite) << " has its feet " << kGroundY - feet << " px above the ground line";
 }
 
 TEST_F(ArtInPlace, EveryStandingPoseOfEachFighterHasItsFeetOnTheGroundLine)
@@ -267,19 +261,11 @@ std::vector<int> samplesOf(const SAMPLE* s)
     return out;
 }
 
-std::vector<SAMPLE*> allSamples()
-{
-    std::vector<SAMPLE*> out;
-    for (const SampleAsset& a : sampleAssets)
-        out.push_back(*a.handle);
-    return out;
-}
-
 TEST(Sounds, NoneClipsAndEveryOneShotStartsAndEndsInSilence)
 {
-    for (SAMPLE* s : allSamples()) {
-        ASSERT_EQ(16, s->bits) << nameOf(s);
-        ASSERT_EQ(0, s->stereo) << nameOf(s);
+    for (const SampleAsset& a : sampleAssets) {
+        SAMPLE* s = *a.handle;
+        ASSERT_TRUE(s->bits == 16 && !s->stereo) << nameOf(s) << " is not 16-bit mono";
         const std::vector<int> pcm = samplesOf(s);
         int peak = 0;
         for (int v : pcm)
