@@ -8,9 +8,7 @@ FramePace pace;
 
 void capFrames(int perSecond)
 {
-    pace = {};
-    if (perSecond > 0)
-        pace.interval = std::chrono::duration_cast<FramePace::Clock::duration>(std::chrono::seconds(1)) / perSecond;
+    pace.cap(perSecond);
 }
 
 void frameDone(int restMs)

@@ -16,6 +16,14 @@ struct FramePace {
     Clock::duration interval{}; // zero: no cap
     Clock::time_point due{};    // when the frame last drawn was due to start
 
+    // Afresh, at most perSecond frames a second; 0 lifts the cap.
+    void cap(int perSecond)
+    {
+        *this = {};
+        if (perSecond > 0)
+            interval = std::chrono::duration_cast<Clock::duration>(std::chrono::seconds(1)) / perSecond;
+    }
+
     // The last frame having been drawn by `now`, and the loop wanting at least `rest` of quiet.
     Clock::time_point next(Clock::time_point now, Clock::duration rest = {})
     {

@@ -11,10 +11,9 @@ bool fineTimer = false;
 
 void capFrames(int perSecond)
 {
-    pace = {};
+    pace.cap(perSecond);
     if (perSecond <= 0)
         return;
-    pace.interval = std::chrono::duration_cast<FramePace::Clock::duration>(std::chrono::seconds(1)) / perSecond;
     // Windows wakes a sleeper on its timer's tick, 15.6 ms by default: a frame at 60 a second
     // would wait one or two ticks. A 1 ms tick for the rest of the run, which Windows ends with it.
     if (!fineTimer)
