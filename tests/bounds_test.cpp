@@ -12,29 +12,11 @@
 #include "assetfiles/assetcheck.h"
 #include "assist/speeds.h"
 #include "stores/store_file.h"
+#include "support/asset_bytes.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string contents(const char* path)
-{
-    std::string bytes;
-    EXPECT_EQ("", readAssetFile(path, bytes)) << path;
-    return bytes;
-}
-
-void put16(std::string& b, size_t at, unsigned value)
-{
-    b[at] = static_cast<char>(value & 0xFF);
-    b[at + 1] = static_cast<char>(value >> 8);
-}
-
-void put32(std::string& b, size_t at, unsigned long value)
-{
-    put16(b, at, value & 0xFFFF);
-    put16(b, at + 2, value >> 16);
-}
 
 TEST(Bounds, SoundsAtTheLimitsArePlayedAndOnePastThemRefused)
 {
