@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -47,70 +48,55 @@ struct Placed {
     int x = 0, y = 0;
     bool mirrored = false;
 
-    bool opaqueAt(int sx, int sy) const
+    // The screen places (column, row) of the pixels whose colour passes.
+    std::vector<std::pair<int, int>> where(Palette colour) const
     {
-        int lx = sx - x;
-        const int ly = sy - y;
-        if (lx < 0 || ly < 0 || lx >= sprite->w || ly >= sprite->h)
-            return false;
-        if (mirrored)
-            lx = sprite->w - 1 - lx;
-        return !isMask(getpixel(sprite, lx, ly));
-    }
-    // The lowest screen row holding a pixel of the palette, or -1.
-    int lowestRowOf(Palette colour) const
-    {
-        for (int ly = sprite->h - 1; ly >= 0; --ly)
-            for (int lx = 0; lx < sprite->w; ++lx)
-                if (colour(getpixel(sprite, lx, ly)))
-                    return y + ly;
-        return -1;
-    }
-    // The middle screen column of the pixels of a palette.
-    int medianColumnOf(Palette colour) const
-    {
-        std::vector<int> columns;
+        std::vector<std::pair<int, int>> out;
         for (int ly = 0; ly < sprite->h; ++ly)
             for (int lx = 0; lx < sprite->w; ++lx)
                 if (colour(getpixel(sprite, lx, ly)))
-                    columns.push_back(mirrored ? x + sprite->w - 1 - lx : x + lx);
-        std::sort(columns.begin(), columns.end());
-        return columns.empty() ? -1 : columns[columns.size() / 2];
-    }
-    // The highest screen row holding an opaque pixel.
-    int topRow() const
-    {
-        for (int ly = 0; ly < sprite->h; ++ly)
-            for (int lx = 0; lx < sprite->w; ++lx)
-                if (!isMask(getpixel(sprite, lx, ly)))
-                    return y + ly;
-        return y + sprite->h;
-    }
-    // Screen columns spanned by opaque pixels in rows [y0, y1).
-    std::pair<int, int> columnsIn(int y0, int y1) const
-    {
-        int lo = 1 << 20, hi = -(1 << 20);
-        for (int sy = std::max(y, y0); sy < std::min(y + sprite->h, y1); ++sy)
-            for (int sx = x; sx < x + sprite->w; ++sx)
-                if (opaqueAt(sx, sy)) {
-                    lo = std::min(lo, sx);
-                    hi = std::max(hi, sx);
-                }
-        return {lo, hi};
+                    out.push_back({mirrored ? x + sprite->w - 1 - lx : x + lx, y + ly});
+        return out;
     }
 };
+
+bool opaque(int c) { return !isMask(c); }
+// The lowest screen row holding a pixel of the palette, or -1.
+int lowestRowOf(const Placed& p, Palette colour)
+{
+    int lowest = -1;
+    for (const auto& [sx, sy] : p.where(colour))
+        lowest = std::max(lowest, sy);
+    return lowest;
+}
+// Each screen row's first and last opaque columns.
+std::map<int, std::pair<int, int>> rowSpans(const Placed& p)
+{
+    std::map<int, std::pair<int, int>> spans;
+    for (const auto& [sx, sy] : p.where(opaque)) {
+        auto [at, fresh] = spans.try_emplace(sy, sx, sx);
+        at->second = {std::min(at->second.first, sx), std::max(at->second.second, sx)};
+    }
+    return spans;
+}
+// The first and last opaque screen columns of the whole picture.
+std::pair<int, int> columnsOf(const Placed& p)
+{
+    std::pair<int, int> span{1 << 20, -(1 << 20)};
+    for (const auto& [row, s] : rowSpans(p))
+        span = {std::min(span.first, s.first), std::max(span.second, s.second)};
+    return span;
+}
 
 // How deep a striker's front reaches into a target beside it, in the deepest row both are drawn
 // in: negative is the gap still between them.
 int reachInto(const Placed& striker, const Placed& target, bool strikerOnRight)
 {
     int deepest = -(1 << 20);
-    for (int y = std::max(striker.y, target.y); y < std::min(striker.y + striker.sprite->h, target.y + target.sprite->h); ++y) {
-        const auto s = striker.columnsIn(y, y + 1), t = target.columnsIn(y, y + 1);
-        if (s.first > s.second || t.first > t.second)
-            continue;
-        deepest = std::max(deepest, strikerOnRight ? t.second - s.first : s.second - t.first);
-    }
+    const auto targetSpans = rowSpans(target);
+    for (const auto& [row, s] : rowSpans(striker))
+        if (const auto t = targetSpans.find(row); t != targetSpans.end())
+            deepest = std::max(deepest, strikerOnRight ? t->second.second - s.first : s.second - t->second.first);
     return deepest;
 }
 
@@ -158,17 +144,13 @@ protected:
         return drawn(animate_ryke, e);
     }
     // A fresh fighter of the kind, current on its side's line, in the state since kThen.
-    enemy& put(const Foe& foe, const char* state)
+    void put(const Foe& foe, const char* state)
     {
-        enemy* line = foe.side == Side::Right ? enemies_R : enemies_L;
+        enemy& fresh = (foe.side == Side::Right ? enemies_R : enemies_L)[0];
         setNow(kThen);
-        if (foe.kind == Kind::Sword)
-            line[0] = standardSword();
-        else
-            line[0] = standardGun();
-        line[0].setAttackState(state);
-        line[0].stunDuration = line[0].stunBase;
-        return line[0];
+        fresh = foe.kind == Kind::Sword ? enemy(standardSword()) : enemy(standardGun());
+        fresh.setAttackState(state);
+        fresh.stunDuration = fresh.stunBase;
     }
     Placed foeIn(const Foe& foe, const char* state, int e)
     {
@@ -180,123 +162,91 @@ protected:
 // The feet, inside their ink line, end a few pixels above the picture's lowest row.
 void expectOnTheGround(const Placed& p, Palette limb, const std::string& what)
 {
-    const int feet = p.lowestRowOf(limb);
-    EXPECT_GE(feet, kGroundY - 7) << what << ": " << nameOf(p.sprite) << " stands " << kGroundY - feet
-                                  << " px above the ground line";
-    EXPECT_LE(feet, kGroundY) << what << ": " << nameOf(p.sprite) << " sinks " << feet - kGroundY
-                              << " px into the ground";
+    const int feet = lowestRowOf(p, limb);
+    EXPECT_TRUE(feet >= kGroundY - 7 && feet <= kGroundY)
+        << what << ": " << nameOf(p.sprite) << " has its feet " << kGroundY - feet << " px above the ground line";
 }
 
-TEST_F(ArtInPlace, EveryStandingPoseOfTheHeroHasItsFeetOnTheGroundLine)
+TEST_F(ArtInPlace, EveryStandingPoseOfEachFighterHasItsFeetOnTheGroundLine)
 {
-    struct Moment {
-        const char* state;
-        int e;
-    };
-    // Each window of each move; the dead hero lies down and is not among them.
-    const Moment moments[] = {{states::normal, 0},      {states::high, 15},        {states::high, 35},       {states::high, 42},
-                              {states::low, 15},        {states::low, 35},         {states::low, 42},        {states::low, 45},
-                              {states::highParry, 3},   {states::highParry, 20},   {states::highParry, 40},  {states::lowParry, 3},
-                              {states::lowParry, 20},   {states::lowParry, 40},    {states::evade, 15},      {states::carnageShot, 20},
-                              {states::carnageShot, 50}, {states::carnageShot, 60}, {states::highKick, 10},   {states::highKick, 25},
-                              {states::lowKick, 10},    {states::lowKick, 25},     {states::damaged, 5}};
+    // Each window of each of the hero's moves; the dead lie down and are not among them.
+    // clang-format off
+    const std::pair<const char*, int> heroMoments[] = {
+        {states::normal, 0},      {states::high, 15},       {states::high, 35},        {states::high, 42},
+        {states::low, 15},        {states::low, 35},        {states::low, 42},         {states::low, 45},
+        {states::highParry, 3},   {states::highParry, 20},  {states::highParry, 40},   {states::lowParry, 3},
+        {states::lowParry, 20},   {states::lowParry, 40},   {states::evade, 15},       {states::carnageShot, 20},
+        {states::carnageShot, 50}, {states::carnageShot, 60}, {states::highKick, 10},  {states::highKick, 25},
+        {states::lowKick, 10},    {states::lowKick, 25},    {states::damaged, 5}};
+    // clang-format on
     for (Side facing : {Side::Right, Side::Left})
-        for (const Moment& m : moments) {
-            const std::string what = std::string(facing == Side::Right ? "facing right, " : "facing left, ") +
-                                     m.state + " at e = " + std::to_string(m.e);
-            expectOnTheGround(hero(facing, m.state, m.e), heroLimb, what);
-        }
-}
-
-TEST_F(ArtInPlace, EveryStandingPoseOfBothEnemyKindsHasItsFeetOnTheGroundLine)
-{
+        for (const auto& [state, e] : heroMoments)
+            expectOnTheGround(hero(facing, state, e), heroLimb,
+                              std::string(facing == Side::Right ? "facing right, " : "facing left, ") + state + " at e = " +
+                                  std::to_string(e));
     for (const Foe& foe : foes) {
         ryke.setAttackState(states::evade);  // out of reach: the blows change nothing
         std::vector<std::pair<const char*, int>> moments = {{states::normal, 0}, {states::evade, 15}, {states::stunned, 10}};
         for (const char* height : {states::high, states::low})
             for (int e : {foe.timings.windUpEnds / 2, foe.timings.windUpEnds, foe.timings.bladeOutEnds, foe.timings.strikeEnds})
                 moments.push_back({height, e});
-        for (const auto& m : moments)
-            expectOnTheGround(foeIn(foe, m.first, m.second), foe.limb,
-                              std::string(foe.name) + ", " + m.first + " at e = " + std::to_string(m.second));
+        for (const auto& [state, e] : moments)
+            expectOnTheGround(foeIn(foe, state, e), foe.limb, std::string(foe.name) + ", " + state + " at e = " + std::to_string(e));
     }
 }
 
-TEST_F(ArtInPlace, ASwordLandsOnTheHeroOnlyWhenItsBlowFalls)
+TEST_F(ArtInPlace, ABlowReachesTheHeroOnlyWhenItFallsAndASwordStopsAtHisMiddle)
 {
     for (const Foe& foe : foes) {
-        if (foe.kind != Kind::Sword)
-            continue;
         const Placed stand = hero(foe.side, states::normal, 0);
-        const int middle = stand.medianColumnOf(heroJacket);
-        ryke.setAttackState(states::evade);
         const bool onRight = foe.side == Side::Right;
-        for (const char* height : {states::high, states::low}) {
-            const std::string what = std::string(foe.name) + ", " + height;
-            EXPECT_LE(reachInto(foeIn(foe, height, foe.timings.windUpEnds / 2), stand, onRight), -20)
-                << what << ": the wind-up comes within 20 px of him";
-            const Placed blow = foeIn(foe, height, foe.timings.bladeOutEnds);
-            EXPECT_GE(reachInto(blow, stand, onRight), 8) << what << ": the blow stops short of him";
-            // It meets him and stops there: nothing of it passes the middle of his body.
-            const auto span = blow.columnsIn(0, 768);
-            EXPECT_GE(onRight ? span.first - middle : middle - span.second, 0)
-                << what << ": the blow goes through him";
-        }
-    }
-}
-
-TEST_F(ArtInPlace, AShotStreaksTowardTheHeroFromTheEdgeOfThePictureNearestHim)
-{
-    for (const Foe& foe : foes) {
-        if (foe.kind != Kind::Gun)
-            continue;
-        const Placed stand = hero(foe.side, states::normal, 0);
-        const int headRow = stand.topRow();
-        const int hipRow = stand.lowestRowOf(heroJacket);  // his jacket ends at the hip
+        std::vector<int> jacket;
+        for (const auto& [sx, sy] : stand.where(heroJacket))
+            jacket.push_back(sx);
+        std::sort(jacket.begin(), jacket.end());
+        const int middle = jacket[jacket.size() / 2];
+        const int headRow = stand.where(opaque).front().second;
+        const int hipRow = lowestRowOf(stand, heroJacket);  // his jacket ends at the hip
         ryke.setAttackState(states::evade);
         for (const char* height : {states::high, states::low}) {
             const std::string what = std::string(foe.name) + ", " + height;
-            const Placed cocking = foeIn(foe, height, foe.timings.windUpEnds / 2);
-            const Placed landing = foeIn(foe, height, foe.timings.bladeOutEnds);
-            // The column of each picture nearest the hero, and the rows it is drawn in there.
-            auto nearColumn = [&](const Placed& p) { return foe.side == Side::Right ? p.x : p.x + p.sprite->w - 1; };
-            std::vector<int> rows;
-            for (int y = landing.y; y < landing.y + landing.sprite->h; ++y)
-                if (landing.opaqueAt(nearColumn(landing), y))
-                    rows.push_back(y);
-            ASSERT_FALSE(rows.empty()) << what << ": the shot stops short of the picture's edge";
-            const int row = (rows.front() + rows.back()) / 2;
-            if (std::string(height) == states::high) {
-                EXPECT_GE(row, headRow) << what << ": the shot flies over his head";
-                EXPECT_LT(row, hipRow) << what << ": a high shot flies below his hip";
-            } else {
-                EXPECT_GE(row, hipRow) << what << ": a low shot flies above his hip";
-                EXPECT_LE(row, kGroundY) << what << ": the shot goes into the ground";
+            const Placed windUp = foeIn(foe, height, foe.timings.windUpEnds / 2);
+            const Placed blow = foeIn(foe, height, foe.timings.bladeOutEnds);
+            const auto span = columnsOf(blow);
+            if (foe.kind == Kind::Sword) {
+                EXPECT_LE(reachInto(windUp, stand, onRight), -20) << what << ": the wind-up comes within 20 px of him";
+                EXPECT_GE(reachInto(blow, stand, onRight), 8) << what << ": the blow stops short of him";
+                EXPECT_GE(onRight ? span.first - middle : middle - span.second, 0) << what << ": the blow goes through him";
+                continue;
             }
-            // Cocking, the gun points nowhere near him.
-            const auto span = cocking.columnsIn(0, 768);
-            const int gap = foe.side == Side::Right ? span.first - nearColumn(cocking) : nearColumn(cocking) - span.second;
-            EXPECT_GE(gap, 20) << what << ": cocking, something reaches the picture's edge";
+            // A shot streaks to the edge of the picture nearest him, at the height of its name;
+            // cocking, the gun points nowhere near him.
+            const int nearColumn = onRight ? span.first : span.second;
+            EXPECT_EQ(nearColumn, onRight ? blow.x : blow.x + blow.sprite->w - 1) << what << ": the shot stops short";
+            std::vector<int> rows;
+            for (const auto& [sx, sy] : blow.where(opaque))
+                if (sx == nearColumn)
+                    rows.push_back(sy);
+            const int row = (rows.front() + rows.back()) / 2;
+            EXPECT_GE(row, std::string(height) == states::high ? headRow : hipRow) << what << ": the shot flies too high";
+            EXPECT_LT(row, std::string(height) == states::high ? hipRow : kGroundY + 1) << what << ": the shot flies too low";
+            const auto cocked = columnsOf(windUp);
+            EXPECT_GE(onRight ? cocked.first - windUp.x : windUp.x + windUp.sprite->w - 1 - cocked.second, 20)
+                << what << ": cocking, something reaches the picture's edge";
         }
     }
 }
 
 TEST_F(ArtInPlace, TheHerosKicksReachTheEnemyBehindHim)
 {
-    for (Side facing : {Side::Right, Side::Left}) {
-        for (const Foe& foe : foes) {
-            if (foe.side == facing)
-                continue;  // a kick goes backwards
-            for (const char* kick : {states::highKick, states::lowKick}) {
-                const std::string what = std::string(kick) + " at the " + foe.name;
-                put(foe, states::normal);
-                const Placed leg = hero(facing, kick, 25);
-                EXPECT_EQ(states::stunned, (foe.side == Side::Right ? currentEnemyRight : currentEnemyLeft)->attackState);
-                const Placed dazed = drawn(foe.timeline, 25);
-                EXPECT_GE(reachInto(leg, dazed, foe.side == Side::Left), 5) << what << ": the foot does not reach him";
-            }
+    for (const Foe& foe : foes)
+        for (const char* kick : {states::highKick, states::lowKick}) {
+            put(foe, states::normal);
+            const Placed leg = hero(foe.side == Side::Right ? Side::Left : Side::Right, kick, 25);  // a kick goes backwards
+            EXPECT_EQ(states::stunned, (foe.side == Side::Right ? currentEnemyRight : currentEnemyLeft)->attackState);
+            EXPECT_GE(reachInto(leg, drawn(foe.timeline, 25), foe.side == Side::Left), 5)
+                << kick << " at the " << foe.name << ": the foot does not reach him";
         }
-    }
 }
 
 // ---- Sounds ----
@@ -311,19 +261,11 @@ std::vector<int> samplesOf(const SAMPLE* s)
     return out;
 }
 
-std::vector<SAMPLE*> allSamples()
-{
-    std::vector<SAMPLE*> out;
-    for (const SampleAsset& a : sampleAssets)
-        out.push_back(*a.handle);
-    return out;
-}
-
 TEST(Sounds, NoneClipsAndEveryOneShotStartsAndEndsInSilence)
 {
-    for (SAMPLE* s : allSamples()) {
-        ASSERT_EQ(16, s->bits) << nameOf(s);
-        ASSERT_EQ(0, s->stereo) << nameOf(s);
+    for (const SampleAsset& a : sampleAssets) {
+        SAMPLE* s = *a.handle;
+        ASSERT_TRUE(s->bits == 16 && !s->stereo) << nameOf(s) << " is not 16-bit mono";
         const std::vector<int> pcm = samplesOf(s);
         int peak = 0;
         for (int v : pcm)

@@ -8,27 +8,9 @@
 
 #include "assetfiles/assetcheck.h"
 #include "shell/assets.h"
+#include "support/asset_bytes.h"
 
 namespace {
-
-std::string contents(const char* path)
-{
-    std::string bytes;
-    EXPECT_EQ("", readAssetFile(path, bytes)) << path;
-    return bytes;
-}
-
-void put16(std::string& b, size_t at, unsigned value)
-{
-    b[at] = static_cast<char>(value & 0xFF);
-    b[at + 1] = static_cast<char>(value >> 8);
-}
-
-void put32(std::string& b, size_t at, unsigned long value)
-{
-    put16(b, at, value & 0xFFFF);
-    put16(b, at + 2, value >> 16);
-}
 
 // A 1 x 1 picture: the header of the shipped ones, then the three planes of its one row.
 std::string onePixel(const std::string& rows)

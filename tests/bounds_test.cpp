@@ -11,31 +11,12 @@
 
 #include "assetfiles/assetcheck.h"
 #include "assist/speeds.h"
-#include "stores/best_score.h"
 #include "stores/store_file.h"
+#include "support/asset_bytes.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string contents(const char* path)
-{
-    std::string bytes;
-    EXPECT_EQ("", readAssetFile(path, bytes)) << path;
-    return bytes;
-}
-
-void put16(std::string& b, size_t at, unsigned value)
-{
-    b[at] = static_cast<char>(value & 0xFF);
-    b[at + 1] = static_cast<char>(value >> 8);
-}
-
-void put32(std::string& b, size_t at, unsigned long value)
-{
-    put16(b, at, value & 0xFFFF);
-    put16(b, at + 2, value >> 16);
-}
 
 TEST(Bounds, SoundsAtTheLimitsArePlayedAndOnePastThemRefused)
 {
@@ -103,30 +84,13 @@ TEST(Bounds, FilesUpToTheirCapAreReadAndOneByteMoreIsNot)
     fs::remove_all(folder);
 }
 
-TEST(Bounds, TheSpeedsRunFrom100To50AndTheKillsFrom0To200)
+// The kills' bounds are read in best_score_test.cpp, a speed's steps in assist_test.cpp.
+TEST(Bounds, TheSpeedsRunFrom100To50)
 {
     for (const int speed : {100, 50})
         EXPECT_TRUE(isAssistSpeed(speed)) << speed;
     for (const int speed : {101, 110, 49, 40, 0})
         EXPECT_FALSE(isAssistSpeed(speed)) << speed;
-    EXPECT_EQ(100, speedAfter(100, 1));
-    EXPECT_EQ(50, speedAfter(50, -1));
-
-    const fs::path folder = fs::temp_directory_path() / ("ryke-kills-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
-    fs::permissions(folder, fs::perms::owner_all);
-    std::ofstream(folder / bestScoreFile) << "ryke best scores\n100 200 2026-12-01\n90 0 2026-12-01\n"
-                                             "80 201 2026-12-01\n70 -1 2026-12-01\nend\n";
-    std::string problem;
-    std::vector<std::string> others;
-    const BestScores scores = readBestScores((folder / bestScoreFile).string(), problem, &others);
-    EXPECT_EQ("", problem);
-    EXPECT_EQ(200, scores.at(100).kills);
-    EXPECT_EQ(0, scores.at(90).kills);
-    EXPECT_EQ(0u, scores.count(80)) << "no bout kills 201";
-    EXPECT_EQ(0u, scores.count(70));
-    EXPECT_EQ(2u, others.size());
-    fs::remove_all(folder);
 }
 
 } // namespace

@@ -9,15 +9,9 @@
 #include "shell/assets.h"
 #include "assetfiles/decode.h"
 #include "support/headless.h"
+#include "support/asset_bytes.h"
 
 namespace {
-
-std::string contents(const char* path)
-{
-    std::string bytes;
-    EXPECT_EQ("", readAssetFile(path, bytes)) << path;
-    return bytes;
-}
 
 bool samePixels(BITMAP* a, BITMAP* b)
 {

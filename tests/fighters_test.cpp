@@ -45,68 +45,55 @@ TEST_F(Fighters, PlayerAttackTurnsIntoAParryOnlyAgainstTheSameHeight)
     EXPECT_EQ(5, ryke.attackCount);
 }
 
+// Kicking never protects him; evading, shooting and being dead always do. Attacking at the
+// engaged enemy's height he is hurt while winding up, and the blows cancel with his blade out; a
+// blow at the other height always lands. A parry against an enemy not attacking at the blow's
+// height is no guard, and no target.
 TEST_F(Fighters, BlowsOnThePlayerFollowTheHitRule)
 {
     enemy& foe = engageRight<standardSword>();
-    ryke.hit(states::high, 15);
-    EXPECT_EQ(85, ryke.life);
-    EXPECT_EQ(states::damaged, ryke.attackState);
-    ASSERT_EQ(1u, cues.size());
+    struct Case {
+        const char* state;
+        int phase;
+        const char* foeState;
+        const char* blow;
+        int amount, life;
+        const char *after, *foeAfter;
+    };
+    // clang-format off
+    const Case cases[] = {
+        // state                phase foe             blow          amount life after               foe after
+        {states::normal,        0,    states::normal, states::high, 15,    85,  states::damaged,    states::normal},
+        {states::damaged,       0,    states::normal, states::high, 15,    100, states::damaged,    states::normal},
+        {states::highKick,      0,    states::normal, states::low,  20,    80,  states::damaged,    states::normal},
+        {states::lowKick,       0,    states::normal, states::low,  20,    80,  states::damaged,    states::normal},
+        {states::evade,         0,    states::low,    states::low,  20,    100, states::evade,      states::low},
+        {states::carnageShot,   0,    states::low,    states::low,  20,    100, states::carnageShot, states::low},
+        {states::dead,          0,    states::low,    states::low,  20,    100, states::dead,       states::low},
+        {states::high,          1,    states::high,   states::high, 15,    85,  states::damaged,    states::high},
+        {states::high,          2,    states::high,   states::high, 15,    100, states::normal,     states::normal},
+        {states::high,          3,    states::high,   states::high, 15,    100, states::normal,     states::normal},
+        {states::high,          0,    states::high,   states::high, 15,    100, states::high,       states::high},
+        {states::high,          1,    states::high,   states::low,  20,    80,  states::damaged,    states::high},
+        {states::high,          2,    states::high,   states::low,  20,    80,  states::damaged,    states::high},
+        {states::high,          3,    states::high,   states::low,  20,    80,  states::damaged,    states::high},
+        {states::highParry,     2,    states::normal, states::high, 15,    100, states::highParry,  states::normal},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        ryke.life = 100;
+        ryke.attackState = c.state;
+        ryke.attackPhase = c.phase;
+        foe.attackState = c.foeState;
+        ryke.hit(c.blow, c.amount);
+        const std::string what = std::string(c.state) + " in phase " + std::to_string(c.phase) + ", " + c.blow;
+        EXPECT_EQ(c.life, ryke.life) << what;
+        EXPECT_EQ(c.after, ryke.attackState) << what;
+        EXPECT_EQ(c.foeAfter, foe.attackState) << what;
+    }
+    ASSERT_EQ(7u, cues.size()) << "a grunt for each blow that lands";
     EXPECT_EQ(gruntFX, cues[0].sample);
     EXPECT_EQ(150, cues[0].volume);
-    ryke.hit(states::high, 15);
-    EXPECT_EQ(85, ryke.life) << "the rest of the same strike finds him reeling";
-
-    // Kicking never protects him; evading, shooting and being dead always do.
-    for (const char* state : {states::highKick, states::lowKick}) {
-        ryke.life = 100;
-        ryke.attackState = state;
-        ryke.hit(states::low, 20);
-        EXPECT_EQ(80, ryke.life) << state;
-    }
-    for (const char* state : {states::evade, states::carnageShot, states::dead}) {
-        ryke.life = 100;
-        ryke.attackState = state;
-        ryke.hit(states::low, 20);
-        EXPECT_EQ(100, ryke.life) << state;
-        EXPECT_EQ(state, ryke.attackState);
-    }
-
-    // Attacking at the enemy's height: hurt while winding up, blows cancel with the blade out.
-    foe.attackState = states::high;
-    for (int phase : {1, 2, 3, 0}) {
-        ryke.life = 100;
-        ryke.attackState = states::high;
-        ryke.attackPhase = phase;
-        foe.attackState = states::high;
-        ryke.hit(states::high, 15);
-        if (phase == 1) {
-            EXPECT_EQ(85, ryke.life);
-        } else if (phase == 0) {
-            EXPECT_EQ(100, ryke.life);
-            EXPECT_EQ(states::high, ryke.attackState);
-        } else {
-            EXPECT_EQ(100, ryke.life) << phase;
-            EXPECT_EQ(states::normal, ryke.attackState);
-            EXPECT_EQ(states::normal, foe.attackState);
-        }
-    }
-    // A blow at the other height always lands on an attacking player.
-    for (int phase : {1, 2, 3}) {
-        ryke.life = 100;
-        ryke.attackState = states::high;
-        ryke.attackPhase = phase;
-        ryke.hit(states::low, 20);
-        EXPECT_EQ(80, ryke.life) << phase;
-    }
-    // A parry whose engaged enemy is not attacking at the blow's height is no guard, and no target.
-    ryke.life = 100;
-    ryke.attackState = states::highParry;
-    ryke.attackPhase = 2;
-    foe.attackState = states::normal;
-    ryke.hit(states::high, 15);
-    EXPECT_EQ(100, ryke.life);
-    EXPECT_EQ(states::highParry, ryke.attackState);
 }
 
 TEST_F(Fighters, ThePlayerDiesAtZeroLifeAndKeepsHisFirstDeathTime)

@@ -104,7 +104,7 @@ TEST(Fit, TheCommandLineAsksForAScaleAndAWindowOrFullscreen)
         if (c.play) {
             EXPECT_EQ(c.scale, line.scale) << shown;
             EXPECT_EQ(c.fullscreen, line.fullscreen) << shown;
-            EXPECT_FALSE(line.speedGiven) << "the settings' speed stands unless --speed is given";
+            EXPECT_EQ(0, line.speedPercent) << "the settings' speed stands unless --speed is given";
         } else {
             EXPECT_EQ(2, line.status) << shown;
         }

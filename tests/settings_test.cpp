@@ -11,11 +11,12 @@ namespace {
 TEST(Settings, AFileHoldsItsChoicesAndWhatItLeavesOutKeepsItsDefault)
 {
     std::string problem;
-    const Settings s = readSettings("# mine\n[ryke]\nspeed = 70\nfullscreen = yes\n[keys]\nright_high = L\n"
+    const Settings s = readSettings("# mine\n[ryke]\nspeed = 70\nfps = 60\nfullscreen = yes\n[keys]\nright_high = L\n"
                                     "[joystick]\njoystick_device_0 = /tmp/pad\n",
                                     problem);
     EXPECT_EQ("", problem);
     EXPECT_EQ(70, s.speed);
+    EXPECT_EQ(60, s.fps);
     EXPECT_EQ(1, s.scale);
     EXPECT_TRUE(s.fullscreen);
     EXPECT_EQ(KEY_L, s.keys[5]) << "right_high";
@@ -24,6 +25,7 @@ TEST(Settings, AFileHoldsItsChoicesAndWhatItLeavesOutKeepsItsDefault)
     const Settings none = readSettings("", problem);
     EXPECT_EQ("", problem);
     EXPECT_EQ(100, none.speed);
+    EXPECT_EQ(0, none.fps) << "no frame cap";
     EXPECT_FALSE(none.fullscreen);
 }
 
@@ -38,6 +40,8 @@ TEST(Settings, ADamagedFileSaysWhereAndGivesTheDefaults)
         //  text                                              why
         {"[ryke]\nspeed = 55\n",                              "speed = 55"},
         {"[ryke]\nspeed = fast\n",                            "speed = fast"},
+        {"[ryke]\nfps = 9\n",                                 "fps = 9"},
+        {"[ryke]\nfps = 1001\n",                              "fps = 1001"},
         {"[ryke]\nscale = 0\n",                               "scale = 0"},
         {"[ryke]\nscale = 12\n",                              "scale = 12"},
         {"[ryke]\nfullscreen = maybe\n",                      "fullscreen = maybe"},
@@ -68,12 +72,13 @@ TEST(Settings, TheTextWrittenBackChangesOnlyTheGamesLinesAndReadsBackTheSame)
                             "[joystick]\njoystick_device_0 = /tmp/pad\n";
     Settings chosen;
     chosen.speed = 60;
+    chosen.fps = 1000;
     chosen.scale = 2;
     chosen.fullscreen = true;
     chosen.keys[5] = KEY_L;
     const std::string text = settingsText(chosen, old);
-    EXPECT_EQ("# my notes\n[ryke]\nspeed = 60\n; the window\nscale = 2\nvolume = 11\nfullscreen = yes\n"
-              "[joystick]\njoystick_device_0 = /tmp/pad\n",
+    EXPECT_EQ("# my notes\n[ryke]\nspeed = 60\n; the window\nscale = 2\nvolume = 11\nfps = 1000\n"
+              "fullscreen = yes\n[joystick]\njoystick_device_0 = /tmp/pad\n",
               text.substr(0, text.find("[keys]")));
     EXPECT_NE(std::string::npos, text.find("[keys]\n")) << text;
     EXPECT_NE(std::string::npos, text.find("right_high = L\n")) << text;
@@ -81,6 +86,7 @@ TEST(Settings, TheTextWrittenBackChangesOnlyTheGamesLinesAndReadsBackTheSame)
     const Settings back = readSettings(text, problem);
     EXPECT_EQ("", problem) << text;
     EXPECT_EQ(60, back.speed);
+    EXPECT_EQ(1000, back.fps);
     EXPECT_TRUE(back.fullscreen);
     for (int s = 0; s < slotCount; ++s)
         EXPECT_EQ(chosen.keys[s], back.keys[s]) << keySlots[s].name;

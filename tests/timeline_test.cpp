@@ -28,6 +28,9 @@ TEST_F(HeroTimeline, EachBlowLandsAtItsOwnHeightOnTheLineInFront)
         setNow(1000);
         ryke.setAttackState(r.height);
         front->setAttackState(r.height);
+        front->attackPhase = 1;
+        setNow(1035);
+        animate_ryke(); // his blade is out while the enemy still winds up: no clash
         front->attackPhase = 2;
         setNow(1042);
         animate_ryke();

@@ -1,6 +1,7 @@
 #pragma once
 // The machinery shared by every timeline: a move is a list of windows measured from the
-// fighter's stateTime, and each frame the first window whose bound has not passed is played.
+// fighter's stateTime, and each frame the first window whose bound has not passed is played,
+// after the windows a late frame passed over, which are carried out undrawn.
 
 #include <allegro.h>
 
@@ -140,21 +141,46 @@ int placeY(const Place& place);
 // the counter is read afresh at every test.
 bool stillBefore(int stateTime, int n);
 
+// The rows of the fighter's state, or nullptr when its state has none.
+template <class Fighter, int States>
+const StateTimeline<Fighter>* rowsOf(const StateTimeline<Fighter> (&timeline)[States], const Fighter& fighter)
+{
+    for (const StateTimeline<Fighter>& s : timeline)
+        if (fighter.attackState == s.state)
+            return &s;
+    return nullptr;
+}
+
+// The index of the window that holds now; the last window holds once every earlier one has ended.
+template <class Fighter>
+int windowNow(const StateTimeline<Fighter>& rows, const Fighter& fighter)
+{
+    int i = 0;
+    while (i + 1 < rows.count && rows.windows[i].bound && !stillBefore(fighter.stateTime, rows.windows[i].bound(fighter)))
+        ++i;
+    return i;
+}
+
 // The window of the fighter's state that applies now, or nullptr when its state has none.
 template <class Fighter, int States>
 const Window<Fighter>* currentWindow(const StateTimeline<Fighter> (&timeline)[States], const Fighter& fighter)
 {
-    for (const StateTimeline<Fighter>& s : timeline) {
-        if (fighter.attackState != s.state)
-            continue;
-        for (int i = 0; i < s.count; ++i) {
-            const Window<Fighter>& w = s.windows[i];
-            if (!w.bound || stillBefore(fighter.stateTime, w.bound(fighter)))
-                return &w;
-        }
-        return nullptr;
-    }
-    return nullptr;
+    const StateTimeline<Fighter>* rows = rowsOf(timeline, fighter);
+    return rows ? &rows->windows[windowNow(*rows, fighter)] : nullptr;
+}
+
+// The first window of the fighter's move not yet played: after the last one played, or, in a move
+// not played before, the first whose end was still to come when the fighter entered its state.
+template <class Fighter>
+int firstUnplayed(const StateTimeline<Fighter>& rows, const Fighter& fighter)
+{
+    const WindowsPlayed& played = fighter.played;
+    if (played.state == fighter.attackState && played.stateTime == fighter.stateTime)
+        return played.reached;
+    int i = 0;
+    while (i + 1 < rows.count && rows.windows[i].bound && fighter.stateTime + rows.windows[i].bound(fighter) <= fighter.stateBegan)
+        ++i;
+    return i;
 }
 
 // Draws a window's sprite at its place.
@@ -162,18 +188,40 @@ void drawWindowSprite(BITMAP* sprite, const Place& place, bool mirrored, double 
 // Plays a once-per-action sound if its guard allows.
 void playOnce(const SoundOnce& sound, character& fighter);
 
-// Plays the window that applies now: draw, mark the phase, carry out the effect, sound.
+// Marks the window played, then marks the phase, carries out the effect and plays the sound.
+template <class Fighter>
+void carryOut(const StateTimeline<Fighter>& rows, int index, Fighter& fighter)
+{
+    const Window<Fighter>& w = rows.windows[index];
+    fighter.played = {fighter.attackState, fighter.stateTime, index + 1};
+    if (w.phase != noPhase)
+        fighter.attackPhase = w.phase;
+    if (w.effect)
+        w.effect(fighter);
+    playOnce(w.sound, fighter);
+}
+
+// Plays the window that applies now: draw, mark the phase, carry out the effect, sound. A frame
+// that comes after windows it did not see first carries those out, once each, in their order and
+// undrawn, so that no blow, death or advance of a line depends on the frame rate. An effect that
+// ends the fighter's move sends the rest to the move it started.
 template <class Fighter, int States>
 void runTimeline(const StateTimeline<Fighter> (&timeline)[States], Fighter& fighter)
 {
-    const Window<Fighter>* w = currentWindow(timeline, fighter);
-    if (!w)
+    for (;;) {
+        const StateTimeline<Fighter>* rows = rowsOf(timeline, fighter);
+        if (!rows)
+            return;
+        const int now = windowNow(*rows, fighter);
+        const int next = firstUnplayed(*rows, fighter);
+        if (next < now) {
+            carryOut(*rows, next, fighter);
+            continue;
+        }
+        const Window<Fighter>& w = rows->windows[now];
+        if (w.sprite)
+            drawWindowSprite(*w.sprite, w.place, w.mirrored, w.scale, w.sizeOf ? *w.sizeOf : nullptr);
+        carryOut(*rows, now, fighter);
         return;
-    if (w->sprite)
-        drawWindowSprite(*w->sprite, w->place, w->mirrored, w->scale, w->sizeOf ? *w->sizeOf : nullptr);
-    if (w->phase != noPhase)
-        fighter.attackPhase = w->phase;
-    if (w->effect)
-        w->effect(fighter);
-    playOnce(w->sound, fighter);
+    }
 }

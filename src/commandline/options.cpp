@@ -4,6 +4,7 @@
 
 #include "assist/speeds.h"
 #include "display/fit.h"
+#include "platform/pace.h"
 
 #ifndef RYKE_VERSION
 #define RYKE_VERSION "unknown"
@@ -13,11 +14,15 @@ namespace {
 
 std::string usage()
 {
-    return "Usage: ryke [--speed N] [--scale N] [--fullscreen | --window]\n"
+    return "Usage: ryke [--speed N] [--fps N] [--scale N] [--fullscreen | --window]\n"
            "A side-view sword fight against two lines of a hundred enemies.\n"
            "  --speed N   play at N% of the full speed: " +
            speedChoices() +
            " (full speed by default)\n"
+           "  --fps N     draw at most N frames a second (" +
+           std::to_string(fewestFrames) + " to " + std::to_string(mostFrames) +
+           "), sleeping in between: cooler and\n"
+           "              quieter; by default the game draws as many as the machine allows\n"
            "  --scale N   a window N times as large (1 to 8, as the desktop allows)\n"
            "  --fullscreen, --window   fill the desktop, or play in a window (F11 switches)\n"
            "  --help      show this help and exit\n"
@@ -35,23 +40,59 @@ CommandLine refused(const std::string& why)
     return line;
 }
 
-// A whole number from 1 to the largest scale, or 0.
-int scaleFrom(const std::string& text)
+// A whole number of at most four digits, or -1.
+int wholeNumber(const std::string& text)
 {
-    if (text.size() != 1 || text.find_first_not_of("0123456789") != std::string::npos)
-        return 0;
-    const int value = std::atoi(text.c_str());
-    return value >= 1 && value <= largestScaleAsked ? value : 0;
+    if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
+        return -1;
+    return std::atoi(text.c_str());
 }
 
 // A whole number that is one of the assist speeds, or 0.
 int speedFrom(const std::string& text)
 {
-    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
-        return 0;
-    const int value = std::atoi(text.c_str());
+    const int value = wholeNumber(text);
     return isAssistSpeed(value) ? value : 0;
 }
+
+// A frame cap within the bounds, or 0.
+int framesFrom(const std::string& text)
+{
+    const int value = wholeNumber(text);
+    return value >= fewestFrames && value <= mostFrames ? value : 0;
+}
+
+// A scale from 1 to the largest, or 0.
+int scaleFrom(const std::string& text)
+{
+    const int value = wholeNumber(text);
+    return value >= 1 && value <= largestScaleAsked ? value : 0;
+}
+
+std::string speedsOffered() { return "the speed must be " + speedChoices(); }
+
+std::string scalesOffered() { return "the scale must be a whole number from 1 to " + std::to_string(largestScaleAsked); }
+
+std::string framesOffered()
+{
+    return "the frames a second must be a whole number from " + std::to_string(fewestFrames) + " to " +
+           std::to_string(mostFrames);
+}
+
+// The options that take a value: where it goes, how it is read (0: refused) and what it must be.
+struct ValueOption {
+    const char* name;
+    int CommandLine::*field;
+    int (*parse)(const std::string&);
+    std::string (*mustBe)();
+};
+
+// clang-format off
+//                                   name       field                          parse       must be
+const ValueOption valueOptions[] = { {"--speed", &CommandLine::speedPercent,    speedFrom,  speedsOffered},
+                                     {"--fps",   &CommandLine::framesPerSecond, framesFrom, framesOffered},
+                                     {"--scale", &CommandLine::scale,           scaleFrom,  scalesOffered} };
+// clang-format on
 
 } // namespace
 
@@ -76,30 +117,25 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
             line.fullscreen = arg == "--fullscreen";
             continue;
         }
-        std::string name, value;
-        for (const std::string option : {"--speed", "--scale"}) {
-            if (arg == option) {
+        const ValueOption* option = nullptr;
+        std::string value;
+        for (const ValueOption& o : valueOptions) {
+            const std::string name = o.name;
+            if (arg == name) {
                 if (i + 1 == args.size())
-                    return refused(arg + " needs a value: " + (arg == "--speed" ? speedChoices() : "1 to 8"));
-                name = arg;
+                    return refused(name + " needs a value: " + o.mustBe());
+                option = &o;
                 value = args[++i];
-            } else if (arg.rfind(option + "=", 0) == 0) {
-                name = option;
-                value = arg.substr(option.size() + 1);
+            } else if (arg.rfind(name + "=", 0) == 0) {
+                option = &o;
+                value = arg.substr(name.size() + 1);
             }
         }
-        if (name.empty())
+        if (!option)
             return refused((arg.rfind('-', 0) == 0 ? "unknown option '" : "unexpected argument '") + arg + "'");
-        if (name == "--scale") {
-            line.scale = scaleFrom(value);
-            if (!line.scale)
-                return refused("--scale " + value + ": the scale must be a whole number from 1 to 8");
-            continue;
-        }
-        line.speedPercent = speedFrom(value);
-        line.speedGiven = true;
-        if (!line.speedPercent)
-            return refused("--speed " + value + ": the speed must be " + speedChoices());
+        line.*option->field = option->parse(value);
+        if (!(line.*option->field))
+            return refused(std::string(option->name) + " " + value + ": " + option->mustBe());
     }
     return line;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The command line: --help, --version, --speed N, --scale N, --fullscreen and --window. It needs
-// no display. What it asks for holds for this run; the settings file keeps what is chosen in the game.
+// The command line: --help, --version, --speed N, --fps N, --scale N, --fullscreen and --window.
+// It needs no display. What it asks for holds for this run, over the settings file.
 
 #include <string>
 #include <vector>
@@ -9,10 +9,11 @@
 // after printing what it says.
 struct CommandLine {
     bool play = true;
-    int speedPercent = 100;
-    bool speedGiven = false;
-    int scale = 0;           // the window's scale; 0 when not given
-    int fullscreen = -1;     // 1 fullscreen, 0 a window, -1 when not given
+    // What was not given is 0 (-1 for fullscreen): the settings' choice stands.
+    int speedPercent = 0;
+    int framesPerSecond = 0; // the frame cap
+    int scale = 0;           // the window's scale
+    int fullscreen = -1;     // 1 fullscreen, 0 a window
     int status = 0;   // the exit status when not playing
     std::string out;  // printed on stdout
     std::string err;  // printed on stderr

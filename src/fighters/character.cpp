@@ -4,7 +4,7 @@
 #include "shell/timer.h"
 #include "sound/cue.h"
 
-void character::stamp() { stateTime = hundredthsNow(); }
+void character::stamp() { stateTime = stateBegan = hundredthsNow(); }
 
 void character::setTimings(const AttackTimings& timings)
 {

@@ -16,6 +16,14 @@ constexpr AttackTimings timingsAfterWindUp(int windUpEnds)
     return {windUpEnds, windUpEnds + 10, windUpEnds + 15, 30};
 }
 
+// How far the timelines have played a fighter's move, the move known by its state and stateTime:
+// its windows before reached are done.
+struct WindowsPlayed {
+    std::string state;
+    int stateTime = 0;
+    int reached = 0;
+};
+
 // What every fighter has: its attack state (a short text naming what it is doing), the time
 // that state began, its phase and the timings of its moves. Only the death tests the current
 // state (a fighter already dead or gone stays as it is, so that no death is paid twice); for
@@ -27,6 +35,11 @@ public:
     int secondSoundPlayed = 0;
     // Hundredths counter value when the current state began.
     int stateTime = 0;
+    // The same, before any shift: a parry answer or an opening attack starts already under way,
+    // and the windows its stateTime puts before this moment were never due.
+    int stateBegan = 0;
+    // The timelines' own note, kept with the fighter so that a copy of it carries it along.
+    WindowsPlayed played;
     // Hit points; only the player's are used.
     int life = 0;
     // Attacks started (not evades, quick attacks or parry answers).

@@ -16,7 +16,7 @@ const EnemyKind gunKind   = {kinds::gun,   states::low,  {2,   1,   2,   1,   -2
 
 bool chance(int n) { return std::rand() % n == 0; }
 
-enemy::enemy() { stateTime = hundredthsNow(); }
+enemy::enemy() { stamp(); }
 
 void enemy::becomeKind(const EnemyKind& kind)
 {

@@ -1,7 +1,7 @@
 #include "keyspage/keys_screen.h"
 
 #include "display/window.h"
-#include "platform/rest.h"
+#include "platform/pace.h"
 #include "screen/keycaps.h"
 #include "screen/lettering.h"
 #include "settings/settings.h"
@@ -62,9 +62,9 @@ void runKeysPage()
                 keepKeys();
         composeKeysPage(buffer, page);
         present(buffer);
-        restFor(10);
+        frameDone(10);
     }
     // The ESC that closed the page must not end the game on the title.
     while (key[KEY_ESC] && gameLoop && !closeRequested.load() && !stopRequested())
-        restFor(10);
+        frameDone(10);
 }

@@ -13,6 +13,7 @@
 #include "display/window.h"
 #include "platform/config_folder.h"
 #include "platform/files.h"
+#include "platform/pace.h"
 #include "shell/timer.h"
 #include "stores/store_file.h"
 
@@ -23,7 +24,8 @@ namespace {
 const char gameSection[] = "ryke";
 const char keysSection[] = "keys";
 
-const char opening[] = "# Ryke's settings. Edit them with the game closed; a line the game does not know is kept.\n";
+const char opening[] = "# Ryke's settings. Edit them with the game closed; a line the game does not know is kept.\n"
+                        "# fps caps the frames drawn a second (10 to 1000; 0 draws as many as the machine allows).\n";
 const char keysNote[] = "# Each key does one thing facing right and its mirror facing left: the attack keys are on\n"
                         "# the side the hero faces. left_high is the high attack facing left, the high kick facing right.\n";
 
@@ -74,6 +76,7 @@ bool parseLine(const std::string& raw, std::string& section, Line& line)
 std::vector<Line> gameLines(const Settings& settings)
 {
     std::vector<Line> lines = {{gameSection, "speed", std::to_string(settings.speed)},
+                               {gameSection, "fps", std::to_string(settings.fps)},
                                {gameSection, "scale", std::to_string(settings.scale)},
                                {gameSection, "fullscreen", settings.fullscreen ? "yes" : "no"}};
     for (int s = 0; s < slotCount; ++s)
@@ -87,6 +90,7 @@ std::string readValues(const std::string& text, Settings& settings)
     push_config_state();
     set_config_data(text.data(), static_cast<int>(text.size()));
     const std::string speed = get_config_string(gameSection, "speed", "100");
+    const std::string fps = get_config_string(gameSection, "fps", "0");
     const std::string scale = get_config_string(gameSection, "scale", "1");
     const std::string fullscreen = get_config_string(gameSection, "fullscreen", "no");
     std::vector<std::string> keys;
@@ -97,6 +101,11 @@ std::string readValues(const std::string& text, Settings& settings)
     settings.speed = std::atoi(speed.c_str());
     if (speed.find_first_not_of("0123456789") != std::string::npos || !isAssistSpeed(settings.speed))
         return "speed = " + speed + " is not one of " + speedChoices();
+    settings.fps = std::atoi(fps.c_str());
+    if (fps.size() > 4 || fps.find_first_not_of("0123456789") != std::string::npos ||
+        (settings.fps && (settings.fps < fewestFrames || settings.fps > mostFrames)))
+        return "fps = " + fps + " is neither 0 (no cap) nor a whole number from " + std::to_string(fewestFrames) +
+               " to " + std::to_string(mostFrames);
     settings.scale = std::atoi(scale.c_str());
     if (scale.size() != 1 || settings.scale < 1 || settings.scale > largestScaleAsked)
         return "scale = " + scale + " is not a whole number from 1 to 8";
@@ -280,6 +289,7 @@ void loadSettings()
     }
     kept = settings;
     setAssistSpeed(settings.speed);
+    capFrames(settings.fps);
     screenChoice = {settings.fullscreen, settings.scale};
     for (int s = 0; s < slotCount; ++s)
         boundKeys[s] = settings.keys[s];

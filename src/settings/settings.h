@@ -1,7 +1,7 @@
 #pragma once
 // What the player chose, kept between runs in $XDG_CONFIG_HOME/ryke/ryke.cfg (by default
 // ~/.config/ryke/; on Windows %APPDATA%\ryke\), in the library's config format, which a person
-// can edit: the assist speed, the window's scale, fullscreen, and the keys. The file is replaced
+// can edit: the assist speed, the frame cap, the window's scale, fullscreen, and the keys. The file is replaced
 // whole, as the best scores are, keeping every line the game does not know. A damaged file costs
 // one line on stderr: the game plays with the defaults and leaves the file as it is.
 
@@ -11,6 +11,7 @@
 
 struct Settings {
     int speed = 100;
+    int fps = 0;     // the frame cap; 0: none
     int scale = 1;
     bool fullscreen = false;
     int keys[slotCount];  // the library's key codes, slot by slot

@@ -10,7 +10,7 @@
 #include "fighters/player.h"
 #include "keyspage/keys_screen.h"
 #include "pause/pause.h"
-#include "platform/rest.h"
+#include "platform/pace.h"
 #include "screen/frame.h"
 #include "screen/hints.h"
 #include "screen/signs.h"
@@ -66,7 +66,7 @@ void titleScreen()
         composeTitle(buffer, enterScreen, titleWords(speed));
         drawTitleHints(buffer, !screenOpen.fullscreen && windowCrowded(desktopSize(), screenOpen.scale));
         present(buffer);
-        restFor(0);
+        frameDone();
         if (quitRequested())
             endProgram();
     }
@@ -125,7 +125,7 @@ void framePass()
         if (quitRequested())
             endProgram();
         // Nothing moves while paused: no need to spin.
-        restFor(10);
+        frameDone(10);
         return;
     }
     // No cap on the catch-up: a long stall is paid back with as many logic ticks.
@@ -134,7 +134,7 @@ void framePass()
         timer.NoteFrameTime();
     }
     animate();
-    restFor(0);
+    frameDone();
     if (ryke.getAttackState() == states::dead && ryke.stateTime + deathLinger < hundredthsNow())
         gameOn = 0;
 }

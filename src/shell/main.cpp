@@ -1,12 +1,14 @@
 #include <allegro.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "commandline/options.h"
 #include "display/window.h"
 #include "platform/display.h"
+#include "platform/pace.h"
 #include "platform/signals.h"
 #include "platform/streams.h"
 #include "shell/game.h"
@@ -29,8 +31,10 @@ static int takeCommandLine(int argc, char** argv)
 // What the command line asks for wins over the settings, for this run.
 static void applyCommandLine()
 {
-    if (asked.speedGiven)
+    if (asked.speedPercent)
         setAssistSpeed(asked.speedPercent);
+    if (asked.framesPerSecond)
+        capFrames(asked.framesPerSecond);
     if (asked.scale)
         screenChoice.scale = asked.scale;
     if (asked.fullscreen >= 0)
@@ -52,6 +56,8 @@ int main(int argc, char** argv)
     if (gameLoop)
         runGame();
     shutdown();
-    return exitStatus(0);
+    // exit, not return: in the browser a main that has given the page its turns returns to no
+    // one, and only exit ends the page's run (and tells the page).
+    std::exit(exitStatus(0));
 }
 END_OF_MAIN()

@@ -24,12 +24,13 @@ done
 grep -q -- '--speed' "$WORK/out" && fail "--version printed the help"
 run_plain "$WORK/out" "$WORK/err" --help >/dev/null
 grep -q -- '--speed N' "$WORK/out" || fail "the help does not mention --speed"
+grep -q -- '--fps N' "$WORK/out" || fail "the help does not mention --fps"
 run_plain "$WORK/out" "$WORK/err" --version >/dev/null
 grep -Eq '^ryke [0-9]+\.[0-9]+' "$WORK/out" || fail "the version line is '$(cat "$WORK/out")'"
 
 # Refused even where a display is: nothing starts.
 need_display
-for args in "--fast" "--scale 9" "--speed 55" "--speed" "extra"; do
+for args in "--fast" "--scale 9" "--speed 55" "--speed" "extra" "--fps 5" "--fps"; do
     # shellcheck disable=SC2086  # the words are the arguments
     status=$(run_plain "$WORK/out" "$WORK/err" $args)
     [[ $status == 2 ]] || fail "ryke $args ended with $status, expected 2"

@@ -90,10 +90,16 @@ class Page:
         self.dump()
         fail('%s: not within %d s' % (what, seconds))
 
-    def open(self):
+    def open(self, query=''):
         """Loads the page and waits for its first frame; returns its time in ms since the load began."""
-        self.driver.get(self.url)
+        self.driver.get(self.url + query)
         return self.wait_for('the first frame', 'return window.Module && Module.rykeFirstFrame')
+
+    def turns_a_second(self, seconds=2):
+        """How often the game gave the page its turn (once a drawn frame) over that many seconds."""
+        turns, start = self.js('return Module.rykeTurns'), time.monotonic()
+        time.sleep(seconds)
+        return (self.js('return Module.rykeTurns') - turns) / (time.monotonic() - start)
 
     def hold(self, key, seconds=0.15):
         """Holds a key down as long as a player's press (the game reads the keys' state)."""

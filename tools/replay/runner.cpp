@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "choreography/choreography.h"
 #include "coach/coach.h"
 #include "controls/input.h"
 #include "encounter/lines.h"
@@ -84,13 +85,26 @@ std::uint32_t screenChecksum()
     return hash;
 }
 
+// An enemy's attack whose strike had not come by the last frame.
+struct Swing {
+    const enemy* who;
+    std::string state;
+    int stateTime;
+    int strikeAt; // the hundredth its strike is due
+};
+
 // What a player relies on, checked after a frame; each broken promise is one sentence.
 struct Watch {
     std::string heroStateBefore;
+    std::string heroFacingBefore;
     int heroTimeBefore = 0;
+    int heroLifeBefore = 0;
     bool engagedDeadBefore = false;
+    std::vector<Swing> swings;
     void before();
     std::vector<std::string> after(int now) const;
+    // Why a strike that came due in this frame is accounted for, or nullptr if it is not.
+    const char* strikeOutcome(int now) const;
 };
 
 // The moves only a key starts.
@@ -225,8 +239,36 @@ std::vector<std::string> lineInvariants()
 void Watch::before()
 {
     heroStateBefore = ryke.attackState;
+    heroFacingBefore = ryke.facing;
     heroTimeBefore = ryke.stateTime;
+    heroLifeBefore = ryke.life;
     engagedDeadBefore = currentEnemy->attackState == states::dead;
+    for (const enemy* e : {currentEnemyRight, currentEnemyLeft}) {
+        const bool high = e->attackState == states::high;
+        if ((high || e->attackState == states::low) && e->attackPhase < 3)
+            swings.push_back({e, e->attackState, e->stateTime, e->stateTime + (high ? e->highPhase2End : e->lowPhase2End)});
+    }
+}
+
+// The hero states in which, by the rules, a blow does nothing to him: dodging, standing in a
+// parry, in pain from the last blow, down, or firing a carnage shot.
+const char* const outOfReach[] = {states::evade,   states::highParry, states::lowParry,
+                                  states::damaged, states::dead,      states::carnageShot};
+
+const char* Watch::strikeOutcome(int now) const
+{
+    if (ryke.life < heroLifeBefore)
+        return "it landed";
+    for (const SoundCall& s : soundCalls)
+        if (s.sample == swordClashFX)
+            return "the blades clashed";
+    const bool bladeMoves = heroStateBefore == states::high || heroStateBefore == states::low ||
+                            heroStateBefore == states::highParry || heroStateBefore == states::lowParry;
+    if (bladeMoves && ryke.attackState == states::normal && ryke.stateTime == now)
+        return "it met the hero's blade";
+    if (among(ryke.attackState, outOfReach))
+        return "the hero was out of its reach";
+    return nullptr;
 }
 
 std::vector<std::string> Watch::after(int now) const
@@ -255,6 +297,19 @@ std::vector<std::string> Watch::after(int now) const
             fault("a left-line pointer is outside the left line");
     if (!inLine(currentEnemy, enemies_R) && !inLine(currentEnemy, enemies_L))
         fault("the engaged enemy is outside both lines");
+    // A strike that came due lands, meets a blade or finds the hero out of reach, unless its
+    // enemy was killed or stunned first; however far apart the frames fall, it is never lost.
+    for (const Swing& swing : swings) {
+        const std::string& state = swing.who->attackState;
+        // A kick the frame delivers first stuns the enemy behind, maybe only for that moment.
+        const bool behind = inLine(swing.who, heroFacingBefore == facings::right ? enemies_L : enemies_R);
+        const bool kicked = behind && (heroStateBefore == states::highKick || heroStateBefore == states::lowKick) &&
+                            heroTimeBefore + kickReaches <= now;
+        const bool cutShort = kicked || state == states::dead || state == states::gone || state == states::stunned;
+        if (swing.strikeAt <= now && !cutShort && !strikeOutcome(now))
+            fault("the " + swing.state + " strike due at hundredth " + std::to_string(swing.strikeAt) + " from the " +
+                  (inLine(swing.who, enemies_R) ? facings::right : facings::left) + " line was lost");
+    }
     for (const enemy* line : {enemies_R, enemies_L})
         for (int i = 0; i < lineLength; ++i)
             if (!among(line[i].attackState, enemyStates) || line[i].attackPhase < 0 || line[i].attackPhase > 3)

@@ -69,8 +69,10 @@ BoutScript randomBout(unsigned seed)
     putInTimeOrder(bout);
     bout.frames = BoutScript::Frames::list;
     bout.intervals.clear();
+    // Each bout has its own machine: frames at most 10 to 150 ms apart, far more than a strike lasts.
+    const int longest = dice.between(10, 150);
     for (int ms = 0; ms < boutLimit * 10 + 1000;) {
-        const int interval = dice.upTo(300) == 0 ? dice.between(300, 1500) : dice.between(1, 60);
+        const int interval = dice.upTo(300) == 0 ? dice.between(300, 1500) : dice.between(1, longest);
         bout.intervals.push_back(interval);
         ms += interval;
     }

@@ -6,8 +6,8 @@
 #include "replay/script.h"
 
 // A bout by a player who mashes, holds keys long, presses several at once, turns back and
-// forth and idles, with frames 1 to 60 ms apart and now and then a stall; rand() seeded
-// from the same seed.
+// forth and idles, with frames 1 ms to the bout's own longest gap (10 to 150 ms) apart and now
+// and then a stall; rand() seeded from the same seed.
 BoutScript randomBout(unsigned seed);
 
 struct SoakResult {

@@ -1,0 +1,186 @@
+// A frame that comes late, after windows no frame fell in: their blows, stuns, kills, sounds
+// and advances still happen, once each and in their order, and an idle hero dies the same way
+// whatever the frame rate.
+
+#include "choreography/choreography.h"
+#include "encounter/lines.h"
+#include "fighters/names.h"
+#include "fighters/player.h"
+#include "shell/assets.h"
+#include "support/headless.h"
+
+namespace {
+
+class CatchUp : public Stage {
+protected:
+    int played(const SAMPLE* sample) const
+    {
+        int n = 0;
+        for (const SoundCall& c : cues)
+            n += c.sample == sample;
+        return n;
+    }
+};
+
+TEST_F(CatchUp, AnEnemyStrikeBetweenTwoFramesLandsAtTheLaterOne)
+{
+    struct Row {
+        bool right;
+        bool gun;
+        const char* height;
+        int lateFrame; // after the strike's window has ended
+        int lifeAfter;
+    };
+    // clang-format off
+    //                   right  gun    height        late  life
+    const Row rows[] = { {true,  false, states::high, 1070, 85},
+                         {true,  true,  states::high, 1085, 82},
+                         {false, false, states::low,  1060, 80},
+                         {false, true,  states::low,  1090, 85} };
+    // clang-format on
+    for (const Row& r : rows) {
+        SetUp();
+        setNow(1000);
+        enemy& foe = r.right ? enemies_R[0] : enemies_L[0];
+        foe = r.gun ? static_cast<enemy>(standardGun()) : static_cast<enemy>(standardSword());
+        r.height == states::high ? foe.highAttack() : foe.lowAttack();
+        auto frame = [&](int at) {
+            setNow(at);
+            clearLogs();
+            r.right ? animate_enemy_R() : animate_enemy_L();
+        };
+        frame(1030);
+        EXPECT_EQ(1, foe.attackPhase);
+        frame(r.lateFrame);
+        EXPECT_EQ(r.lifeAfter, ryke.life) << r.right << r.gun << r.height;
+        EXPECT_EQ(states::damaged, ryke.attackState);
+        EXPECT_EQ(1, played(gruntFX));
+        EXPECT_EQ(states::normal, foe.attackState) << "the move still ends in the same frame";
+        if (r.gun) {
+            EXPECT_EQ(1, played(r.right ? gunShot_2FX : gunShotFX)) << "fired with the blade out, once";
+            EXPECT_EQ(0, played(gunCockFX)) << "cocked in the earlier frame, not again";
+        }
+    }
+}
+
+TEST_F(CatchUp, TheHerosBlowsKicksAndShotsBetweenTwoFramesReachTheirEnemies)
+{
+    struct Row {
+        const char* move;
+        int lateFrame;
+        enemy* target; // the enemy the move must reach
+        const char* targetAfter;
+    };
+    // Facing right: blows and shots reach the right line, kicks the left one.
+    // clang-format off
+    //                   move                 late  target        after
+    const Row rows[] = { {states::high,        1050, &enemies_R[0], states::dead},
+                         {states::low,         1050, &enemies_R[0], states::dead},
+                         {states::highKick,    1035, &enemies_L[0], states::stunned},
+                         {states::lowKick,     1035, &enemies_L[0], states::stunned},
+                         {states::carnageShot, 1065, &enemies_R[0], states::dead} };
+    // clang-format on
+    for (const Row& r : rows) {
+        SetUp();
+        ryke.faceRight();
+        // Stunned, an enemy dies at any blow; it does not dodge.
+        enemies_R[0].stun(states::high);
+        ryke.life = 50;
+        setNow(1000);
+        ryke.setAttackState(r.move);
+        setNow(1010);
+        animate_ryke();
+        setNow(r.lateFrame);
+        clearLogs();
+        animate_ryke();
+        EXPECT_EQ(r.targetAfter, r.target->attackState) << r.move;
+        EXPECT_EQ(states::normal, ryke.attackState) << r.move;
+        const bool shot = r.move == states::carnageShot;
+        EXPECT_EQ(shot ? 1 : 0, played(carnageShotFX)) << r.move;
+        EXPECT_EQ(shot ? 65 : 50, ryke.life) << "a shot's life bonus comes after its blast";
+    }
+}
+
+TEST_F(CatchUp, AnEffectThatEndsTheMoveLeavesItsLaterWindowsUndone)
+{
+    // Both blades were out from 1030 to 1040; the next frame comes at 1043, in his strike window.
+    ryke.faceRight();
+    enemy& foe = enemies_R[0];
+    foe = standardSword();
+    setNow(995);
+    foe.highAttack();
+    foe.attackPhase = 2;
+    setNow(1000);
+    ryke.setAttackState(states::high);
+    setNow(1001);
+    animate_ryke();
+    setNow(1043);
+    clearLogs();
+    animate_ryke();
+    EXPECT_EQ(1, played(swordClashFX));
+    EXPECT_EQ(states::normal, ryke.attackState);
+    EXPECT_EQ(0, ryke.attackPhase) << "nothing of the ended move is played after the clash";
+    EXPECT_NE(states::dead, foe.attackState) << "the clash ended his attack before its strike";
+}
+
+TEST_F(CatchUp, WindowsAMoveStartedPastAreNeverCarriedOut)
+{
+    // An answer already under way past its wind-up, as a parry answer starts: no cock, but a shot.
+    ryke.faceRight();
+    enemy& foe = enemies_R[0];
+    foe = standardGun();
+    setNow(1000);
+    foe.setAttackState(states::high);
+    foe.stateTime -= 60;
+    animate_enemy_R();
+    EXPECT_EQ(0, played(gunCockFX));
+    EXPECT_EQ(1, played(gunShot_2FX));
+    EXPECT_EQ(2, foe.attackPhase);
+}
+
+// An idle hero at 100, 25, 12.5 and 6.7 frames a second: the lines strike until he dies.
+TEST(IdleBout, TheHeroDiesAfterTheSameStrikesAtAnyFrameRate)
+{
+    for (const int ms : {10, 40, 80, 150}) {
+        BoutScript bout;
+        bout.frames = BoutScript::Frames::every;
+        bout.intervals = {ms};
+        bout.until = 6000;
+        int strikes = 0;
+        RunOptions options;
+        options.draw = false;
+        options.trace = false;
+        options.afterFrame = [&](int) {
+            for (const SoundCall& c : soundCalls)
+                strikes += c.sample == gruntFX;
+        };
+        const BoutRun run = runBout(bout, options);
+        EXPECT_TRUE(run.faults.empty()) << ms << " ms: " << (run.faults.empty() ? "" : run.faults.front());
+        EXPECT_EQ(states::dead, ryke.attackState) << ms << " ms";
+        EXPECT_EQ(6, strikes) << ms << " ms";
+        EXPECT_LT(run.lastHundredth, 1500) << ms << " ms: he dies within 15 s";
+    }
+}
+
+// The frame check itself: a blow taken back after its frame is reported as lost.
+TEST(IdleBout, AStrikeUndoneIsReportedLost)
+{
+    BoutScript bout;
+    bout.intervals = {40};
+    bout.until = 3000;
+    RunOptions options;
+    options.draw = false;
+    options.trace = false;
+    options.afterFrame = [](int) {
+        if (ryke.life < fullLife) {
+            ryke.life = fullLife;
+            ryke.returnNormal();
+        }
+    };
+    const BoutRun run = runBout(bout, options);
+    ASSERT_FALSE(run.faults.empty());
+    EXPECT_NE(std::string::npos, run.faults.front().find("strike due at hundredth")) << run.faults.front();
+    EXPECT_NE(std::string::npos, run.faults.front().find("was lost")) << run.faults.front();
+}
+
+} // namespace
