@@ -6,7 +6,8 @@
 
 // Before the library opens the next window: on Windows the library sizes its window by the style
 // it finds, and a framed window the desktop's size would be clamped smaller, so the frame goes
-// first (on) or comes back (off). Nothing on X11.
+// first (on) or comes back (off), with the open screen closed before (closing it would bring
+// back the style the window was made with). Nothing on X11.
 void prepareBorderless(bool on);
 // After the library opened a window of w x h: makes it borderless and fullscreen (on), or gives
 // it back its frame (off).

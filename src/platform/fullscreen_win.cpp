@@ -12,8 +12,14 @@ const bool screenSwitches = true;
 
 void prepareBorderless(bool on)
 {
-    if (HWND window = win_get_window())
-        SetWindowLongPtr(window, GWL_STYLE, on ? WS_POPUP | WS_VISIBLE : framed);
+    HWND window = win_get_window();
+    if (!window)
+        return;
+    // Closing a screen gives the window back the style it was made with, which would undo the
+    // one set here: the open screen is closed first.
+    if (gfx_driver)
+        set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
+    SetWindowLongPtr(window, GWL_STYLE, on ? WS_POPUP | WS_VISIBLE : framed);
 }
 
 void setBorderless(bool on, int w, int h)

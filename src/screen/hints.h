@@ -3,8 +3,9 @@
 
 #include <allegro.h>
 
-// The hints across the top of the title; crowded adds that the window does not fit the desktop.
-void drawTitleHints(BITMAP* target, bool crowded);
+// The hints across the top of the title, for a window or fullscreen; crowded adds that the
+// window does not fit the desktop.
+void drawTitleHints(BITMAP* target, bool fullscreen, bool crowded);
 
 // The strip they are drawn in.
 constexpr int titleHintsY = 6;

@@ -64,7 +64,8 @@ void titleScreen()
         switchCoachByKey();
         const int speed = assistSpeed();
         composeTitle(buffer, enterScreen, titleWords(speed));
-        drawTitleHints(buffer, !screenOpen.fullscreen && windowCrowded(desktopSize(), screenOpen.scale));
+        drawTitleHints(buffer, screenOpen.fullscreen,
+                       !screenOpen.fullscreen && windowCrowded(desktopSize(), screenOpen.scale));
         present(buffer);
         frameDone();
         if (quitRequested())
