@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "coach/coach.h"
-#include "fighters/names.h"
+#include "names/names.h"
 #include "stores/coach_choice.h"
 #include "support/headless.h"
 

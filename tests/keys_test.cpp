@@ -7,9 +7,9 @@
 #include "coach/coach.h"
 #include "controls/bindings.h"
 #include "controls/pad.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
 #include "keyspage/keys_page.h"
+#include "names/names.h"
 #include "screen/keycaps.h"
 #include "support/headless.h"
 

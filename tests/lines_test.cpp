@@ -4,10 +4,10 @@
 
 #include "controls/input.h"
 #include "encounter/lines.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
-#include "shell/game.h"
+#include "names/names.h"
 #include "shell/assets.h"
+#include "shell/game.h"
 #include "shell/quit.h"
 #include "support/headless.h"
 

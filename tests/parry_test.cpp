@@ -1,9 +1,9 @@
 // Blades that meet in mid-swing: when they clash, who is slowed, and who strikes back.
 
 #include "encounter/lines.h"
-#include "fighters/names.h"
 #include "fighters/parry.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "shell/assets.h"
 #include "support/headless.h"
 

@@ -1,8 +1,8 @@
 #include "choreography/enemy_windows.h"
 
 #include "encounter/lines.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "tally/tally.h"
 
 namespace enemyWindows {

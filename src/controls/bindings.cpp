@@ -2,7 +2,7 @@
 
 #include <allegro.h>
 
-#include "fighters/names.h"
+#include "names/names.h"
 
 // clang-format off
 //                                  name          facing right        facing left         default

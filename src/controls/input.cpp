@@ -6,8 +6,8 @@
 
 #include "controls/pad.h"
 #include "encounter/lines.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "shell/quit.h"
 #include "tally/tally.h"
 

@@ -10,6 +10,7 @@
 #include "screen/paint.h"
 #include "screen/signs.h"
 #include "shell/assets.h"
+#include "shell/timer.h"
 
 FrameSign frameSign;
 
@@ -78,7 +79,7 @@ void animate()
                   killCount_L + killCount_R);
     if (!frameSign.large.empty())
         drawSign(buffer, victory ? greetingUnderVictoryY : greetingY, frameSign.large, frameSign.small);
-    coachFrame();
+    drawHints(buffer, coachFrame(hundredthsNow()));
     present(buffer);
 }
 

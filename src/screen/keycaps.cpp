@@ -5,7 +5,7 @@
 
 #include "controls/bindings.h"
 #include "controls/input.h"
-#include "fighters/names.h"
+#include "names/names.h"
 #include "screen/lettering.h"
 
 namespace {
