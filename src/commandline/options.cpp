@@ -21,8 +21,7 @@ std::string usage()
            " (full speed by default)\n"
            "  --fps N     draw at most N frames a second (" +
            std::to_string(fewestFrames) + " to " + std::to_string(mostFrames) +
-           "), sleeping in between: cooler and\n"
-           "              quieter; by default the game draws as many as the machine allows\n"
+           "), sleeping between them: cooler, quieter\n"
            "  --scale N   a window N times as large (1 to 8, as the desktop allows)\n"
            "  --fullscreen, --window   fill the desktop, or play in a window (F11 switches)\n"
            "  --help      show this help and exit\n"

@@ -19,16 +19,18 @@ says() { text wait "${3:-5}" "$win" "$1" "$2" >/dev/null; }
 # machine the press may come while the hero is still busy (a blow lands first), which the rules
 # lose: one more press is allowed, still well inside the 6 s.
 answer() {
-    local line key
+    local line key exact
     line=$(text wait 30 "$win" "$1" "$SKY") || fail "no hint /$1/ came"
     key=${line%% *}
     screenshot "$win" "$WORK/hint.png"
     keep_shot "$WORK/hint.png" "hint-$key.png"
     [[ " $2 " == *" $key "* ]] || fail "the hint '$line' names $key, not one of $2"
+    # That very hint must go: the other height's may come up meanwhile, at its own moment.
+    exact="^$(sed 's/[][\\.*^$()+?{}|]/\\&/g' <<<"$line")\$"
     press "$win" "${key,,}"
-    if ! text gone 1.5 "$win" "$1" "$SKY"; then
+    if ! text gone 1.5 "$win" "$exact" "$SKY"; then
         press "$win" "${key,,}"
-        text gone 1.5 "$win" "$1" "$SKY" || fail "the hint '$line' stayed after $key, pressed twice"
+        text gone 1.5 "$win" "$exact" "$SKY" || fail "the hint '$line' stayed after $key, pressed twice"
     fi
     echo "hint '$line' answered"
 }
