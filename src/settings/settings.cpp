@@ -25,9 +25,18 @@ const char gameSection[] = "ryke";
 const char keysSection[] = "keys";
 
 const char opening[] = "# Ryke's settings. Edit them with the game closed; a line the game does not know is kept.\n"
-                        "# fps caps the frames drawn a second (10 to 1000; 0 draws as many as the machine allows).\n";
+                        "# fps caps the frames drawn a second (10 to 1000; 0 draws as many as the machine allows).\n"
+                        "# coach: on, off, or first-bouts (on until bouts_played reaches 5).\n";
 const char keysNote[] = "# Each key does one thing facing right and its mirror facing left: the attack keys are on\n"
                         "# the side the hero faces. left_high is the high attack facing left, the high kick facing right.\n";
+
+// clang-format off
+//                                     mode                          word
+const struct { CoachChoice::Mode mode; const char* word; } coachWords[] = {
+    {CoachChoice::Mode::firstBouts, "first-bouts"},
+    {CoachChoice::Mode::on,         "on"},
+    {CoachChoice::Mode::off,        "off"}};
+// clang-format on
 
 struct Line {
     std::string section, name, value; // name empty: not a setting (blank, comment, section)
@@ -79,6 +88,10 @@ std::vector<Line> gameLines(const Settings& settings)
                                {gameSection, "fps", std::to_string(settings.fps)},
                                {gameSection, "scale", std::to_string(settings.scale)},
                                {gameSection, "fullscreen", settings.fullscreen ? "yes" : "no"}};
+    for (const auto& entry : coachWords)
+        if (entry.mode == settings.coach.mode)
+            lines.push_back({gameSection, "coach", entry.word});
+    lines.push_back({gameSection, "bouts_played", std::to_string(settings.coach.bouts)});
     for (int s = 0; s < slotCount; ++s)
         lines.push_back({keysSection, keySlots[s].name, keyLabel(settings.keys[s])});
     return lines;
@@ -93,6 +106,8 @@ std::string readValues(const std::string& text, Settings& settings)
     const std::string fps = get_config_string(gameSection, "fps", "0");
     const std::string scale = get_config_string(gameSection, "scale", "1");
     const std::string fullscreen = get_config_string(gameSection, "fullscreen", "no");
+    const std::string coach = get_config_string(gameSection, "coach", "first-bouts");
+    const std::string bouts = get_config_string(gameSection, "bouts_played", "0");
     std::vector<std::string> keys;
     for (const KeySlot& slot : keySlots)
         keys.push_back(get_config_string(keysSection, slot.name, keyLabel(slot.defaultKey).c_str()));
@@ -112,6 +127,17 @@ std::string readValues(const std::string& text, Settings& settings)
     if (fullscreen != "yes" && fullscreen != "no")
         return "fullscreen = " + fullscreen + " is neither yes nor no";
     settings.fullscreen = fullscreen == "yes";
+    bool coachKnown = false;
+    for (const auto& entry : coachWords)
+        if (coach == entry.word) {
+            settings.coach.mode = entry.mode;
+            coachKnown = true;
+        }
+    if (!coachKnown)
+        return "coach = " + coach + " is none of first-bouts, on, off";
+    settings.coach.bouts = std::atoi(bouts.c_str());
+    if (bouts.empty() || bouts.size() > 9 || bouts.find_first_not_of("0123456789") != std::string::npos)
+        return "bouts_played = " + bouts + " is not a count of bouts (a whole number, at most 9 digits)";
     for (int s = 0; s < slotCount; ++s) {
         settings.keys[s] = keyLabelled(keys[s]);
         if (settings.keys[s] < 0)
@@ -125,9 +151,10 @@ std::string readValues(const std::string& text, Settings& settings)
     return "";
 }
 
-// The text as it was read at start-up: "" for none. A damaged file is never written.
+// The text as it was read at start-up: "" for none. Until the file was read and found sound,
+// nothing is written: a damaged file never, and a run that never read it (a test) never either.
 std::string readText;
-bool fileDamaged = false;
+bool fileSound = false;
 std::set<std::string> told;
 
 // Paths and quotes in it may hold any byte: they are shown printable, and the line kept short.
@@ -224,6 +251,30 @@ std::string settingsFolder()
     return config.empty() ? "" : config + "/ryke";
 }
 
+bool saveSettings(const std::string& folder, const Settings& settings, std::string& problem)
+{
+    problem.clear();
+    if (!makePrivateFolder(folder, problem) || !(problem = foreignFolder(folder)).empty())
+        return false;
+    // With no other game saving meanwhile, so that what one kept the other reads and keeps too.
+    const FileLock lock(folder, settingsFile);
+    if (!lock.held()) {
+        problem = lock.problem();
+        return false;
+    }
+    removeLeftoverTemporaries(folder, settingsFile);
+    // Whatever was put in the file meanwhile is kept, if the file is still sound.
+    std::string now;
+    const FileRead read = readStoreFile(folder, settingsFile, now, problem);
+    if (read == FileRead::stopped)
+        return false;
+    if (read == FileRead::refused || (readSettings(now, problem), !problem.empty())) {
+        problem = folder + "/" + settingsFile + " is damaged: " + problem + "; it is left as it is";
+        return false;
+    }
+    return replaceFile(folder, settingsFile, settingsText(settings, now), problem);
+}
+
 namespace {
 
 // The settings as the file has them, kept up to date as the player changes them in the game.
@@ -231,31 +282,8 @@ Settings kept;
 
 void save()
 {
-    if (fileDamaged)
-        return;
-    const std::string folder = settingsFolder();
     std::string problem;
-    if (!makePrivateFolder(folder, problem) || !(problem = foreignFolder(folder)).empty()) {
-        tell(problem);
-        return;
-    }
-    // With no other game saving meanwhile, so that what one kept the other reads and keeps too.
-    const FileLock lock(folder, settingsFile);
-    if (!lock.held()) {
-        tell(lock.problem());
-        return;
-    }
-    removeLeftoverTemporaries(folder, settingsFile);
-    // Whatever was put in the file meanwhile is kept, if the file is still sound.
-    std::string now;
-    const FileRead read = readStoreFile(folder, settingsFile, now, problem);
-    if (read == FileRead::stopped)
-        return;
-    if (read == FileRead::refused || (readSettings(now, problem), !problem.empty())) {
-        tell(folder + "/" + settingsFile + " is damaged: " + problem + "; it is left as it is");
-        return;
-    }
-    if (!replaceFile(folder, settingsFile, settingsText(kept, now), problem))
+    if (fileSound && !saveSettings(settingsFolder(), kept, problem) && !problem.empty())
         tell(problem);
 }
 
@@ -265,7 +293,6 @@ void loadSettings()
 {
     const std::string folder = settingsFolder();
     if (folder.empty()) {
-        fileDamaged = true;
         tell("no home folder (neither XDG_CONFIG_HOME nor HOME is set); choices are not kept");
         return;
     }
@@ -273,21 +300,18 @@ void loadSettings()
     std::string problem;
     const FileRead read = readStoreFile(folder, settingsFile, readText, problem);
     if (read == FileRead::refused) {
-        fileDamaged = true;
         tell(problem + "; playing with the defaults, and the file is left as it is");
         return;
     }
-    if (read == FileRead::stopped) {
-        fileDamaged = true;
+    if (read == FileRead::stopped)
         return;
-    }
     const Settings settings = readSettings(readText, problem);
     if (!problem.empty()) {
-        fileDamaged = true;
         tell(path + " is damaged: " + problem + "; playing with the defaults, and the file is left as it is");
         return;
     }
     kept = settings;
+    fileSound = true;
     setAssistSpeed(settings.speed);
     capFrames(settings.fps);
     screenChoice = {settings.fullscreen, settings.scale};
@@ -315,5 +339,21 @@ void keepKeys()
 {
     for (int s = 0; s < slotCount; ++s)
         kept.keys[s] = boundKeys[s];
+    save();
+}
+
+CoachChoice coachChoice() { return kept.coach; }
+
+void switchCoach()
+{
+    kept.coach = switched(kept.coach);
+    save();
+}
+
+void countBout()
+{
+    if (kept.coach.bouts >= coachedBouts)
+        return;
+    ++kept.coach.bouts;
     save();
 }

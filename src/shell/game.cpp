@@ -14,6 +14,7 @@
 #include "screen/frame.h"
 #include "screen/hints.h"
 #include "screen/signs.h"
+#include "settings/settings.h"
 #include "shell/assets.h"
 #include "shell/quit.h"
 #include "shell/startup.h"
@@ -21,7 +22,6 @@
 #include "shell/title.h"
 #include "sound/cue.h"
 #include "stores/best_score.h"
-#include "stores/coach_choice.h"
 #include "tally/card.h"
 #include "tally/tally.h"
 
@@ -176,7 +176,6 @@ void runGame()
 {
     cue(Cue::beat);
     loadBestScores();
-    loadCoachChoice();
     watchFocus();
     while (gameLoop) {
         titleScreen();
