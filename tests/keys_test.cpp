@@ -8,9 +8,9 @@
 #include "controls/bindings.h"
 #include "controls/pad.h"
 #include "fighters/player.h"
-#include "keyspage/keys_page.h"
 #include "names/names.h"
 #include "screen/keycaps.h"
+#include "shell/keyspage/keys_page.h"
 #include "support/headless.h"
 
 namespace {

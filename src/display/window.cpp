@@ -5,7 +5,6 @@
 #include "controls/latch.h"
 #include "platform/display.h"
 #include "platform/fullscreen.h"
-#include "settings/settings.h"
 #include "shell/startup.h"
 #include "shell/timer.h"
 
@@ -118,6 +117,5 @@ bool followScreenKeys()
         }
     }
     stopClock(false);
-    keepFullscreen(screenChoice.fullscreen);
     return true;
 }

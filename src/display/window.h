@@ -28,8 +28,8 @@ bool openGameScreen();
 // pixel repeated, never blended) to the frame's area otherwise.
 void present(BITMAP* frame);
 
-// F11, or ENTER with Alt held: a press switches between the window and fullscreen, keeps the
-// choice in the settings, and reopens the screen. True when it switched (the caller redraws).
+// F11, or ENTER with Alt held: a press switches between the window and fullscreen and reopens
+// the screen. True when it switched (the caller keeps the choice, and redraws).
 bool followScreenKeys();
 // Whether Alt is held, so that Alt+ENTER is not taken for ENTER.
 bool altHeld();

@@ -7,7 +7,6 @@
 #include "controls/pad.h"
 #include "display/window.h"
 #include "fighters/player.h"
-#include "keyspage/keys_screen.h"
 #include "names/names.h"
 #include "pause/pause.h"
 #include "platform/pace.h"
@@ -16,6 +15,7 @@
 #include "screen/signs.h"
 #include "settings/settings.h"
 #include "shell/assets.h"
+#include "shell/keyspage/keys_screen.h"
 #include "shell/quit.h"
 #include "shell/startup.h"
 #include "shell/timer.h"
@@ -49,6 +49,12 @@ static TitleWords titleWords(int speed)
     return words;
 }
 
+void switchScreenByKeys()
+{
+    if (followScreenKeys())
+        keepFullscreen(screenChoice.fullscreen);
+}
+
 void titleScreen()
 {
     // Keys are a state, not presses: ENTER still down from the last bout skips the title. ENTER
@@ -57,7 +63,7 @@ void titleScreen()
         readPad();
         if (pressedNow(padStartHeld, padStartDown()))
             break;
-        followScreenKeys();
+        switchScreenByKeys();
         if (pressedNow(tabHeld, key[KEY_TAB] != 0))
             runKeysPage();
         chooseSpeedByArrows();
@@ -117,7 +123,7 @@ void fillLines(const EnemyPools& pools)
 
 void framePass()
 {
-    followScreenKeys();
+    switchScreenByKeys();
     readPad();
     const bool paused = updatePause();
     stopClock(paused);

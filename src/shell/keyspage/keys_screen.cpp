@@ -1,4 +1,4 @@
-#include "keyspage/keys_screen.h"
+#include "shell/keyspage/keys_screen.h"
 
 #include "display/window.h"
 #include "platform/pace.h"
@@ -6,6 +6,7 @@
 #include "screen/lettering.h"
 #include "settings/settings.h"
 #include "shell/assets.h"
+#include "shell/game.h"
 #include "shell/quit.h"
 
 namespace {
@@ -56,7 +57,7 @@ void runKeysPage()
             endProgram();
             break;
         }
-        followScreenKeys();
+        switchScreenByKeys();
         for (int press = nextPress(); press; press = nextPress())
             if (!(press == KEY_ENTER && altHeld()) && keysPageTake(page, press))
                 keepKeys();

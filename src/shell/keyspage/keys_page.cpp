@@ -1,4 +1,4 @@
-#include "keyspage/keys_page.h"
+#include "shell/keyspage/keys_page.h"
 
 #include <allegro.h>
 

@@ -3,7 +3,7 @@
 
 #include <allegro.h>
 
-#include "keyspage/keys_page.h"
+#include "shell/keyspage/keys_page.h"
 
 // Draws the page into target (the 1024 x 768 frame).
 void composeKeysPage(BITMAP* target, const KeysPage& page);
