@@ -99,26 +99,4 @@ TEST_F(Parry, NothingHappensUnlessBothBladesAreOutAtTheSameHeight)
     }
 }
 
-TEST_F(Parry, TheEngagedEnemyIsFoundFromTheFacingWhoeverAsks)
-{
-    enemy& right = swordAttackingHigh();
-    right.attackPhase = 2;
-    enemy& left = *currentEnemyLeft;
-    left.attackState = states::normal;
-    ryke.facing = facings::left; // facing away, with currentEnemy still on the right line
-    ryke.attackState = states::high;
-    ryke.attackPhase = 2;
-    ASSERT_EQ(&right, currentEnemy);
-    checkForParry(states::high);
-    EXPECT_EQ(&left, currentEnemy);
-    EXPECT_EQ(0, clashes()) << "only the left enemy's state counts";
-    EXPECT_EQ(states::high, right.attackState);
-
-    left.attackState = states::high;
-    left.attackPhase = 2;
-    checkForParry(states::high);
-    EXPECT_EQ(1, clashes());
-    EXPECT_EQ(2, right.attackPhase) << "the right enemy's move goes on";
-}
-
 } // namespace

@@ -1,7 +1,7 @@
 // The best scores file against what the world can put in its place or do to it: a pipe, a
-// device, a huge file, a folder another user made, lines of a later version, damage, and many
-// games saving at once or killed while saving. Linux only: fork, pipes and links. What a file's
-// text gives and its messages are in best_score_test.cpp.
+// device, a huge file, a folder another user made, lines of a later version, damage, and games
+// killed while saving (games taking turns at the lock: store_files_test.cpp). Linux only: fork,
+// pipes and links. What a file's text gives and its messages are in best_score_test.cpp.
 
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -250,45 +250,6 @@ TEST_F(Store, AnUnreadableFileIsSetAsideNotReplaced)
             EXPECT_EQ(held, slurp(entry.path()));
         }
     EXPECT_EQ(1, aside);
-}
-
-// Ten games end their bouts together, each with a best at a speed (two or more at each); the
-// file holds each speed's highest. Released together through a pipe, each one's save lands
-// within a millisecond or so of the others'.
-TEST_F(Store, TenGamesSavingAtOnceLoseNoBest)
-{
-    const int speeds[] = {100, 90, 80, 70, 60, 50};
-    for (int round = 0; round < 100; ++round) {
-        fs::remove(file);
-        int go[2];
-        ASSERT_EQ(0, pipe(go));
-        std::vector<pid_t> games;
-        for (int game = 0; game < 10; ++game) {
-            const pid_t pid = fork();
-            ASSERT_GE(pid, 0);
-            if (pid == 0) {
-                close(go[1]);
-                loadBestScores();
-                char mark;
-                if (::read(go[0], &mark, 1) != 0)
-                    _exit(3);
-                _exit(recordBout(speeds[game % 6], 10 + round % 50 + game) ? 0 : 4);
-            }
-            games.push_back(pid);
-        }
-        close(go[0]);
-        close(go[1]);
-        for (const pid_t pid : games) {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
-        }
-        const BestScores scores = onDisk();
-        ASSERT_EQ(6u, scores.size()) << "round " << round;
-        for (int game = 0; game < 10; ++game)
-            ASSERT_GE(scores.at(speeds[game % 6]).kills, 10 + round % 50 + game) << "round " << round;
-        ASSERT_EQ(0, temporaries(folder));
-    }
 }
 
 // A game killed at a random moment of its saves, 200 times: the file is always whole, no best
