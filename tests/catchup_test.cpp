@@ -101,43 +101,6 @@ TEST_F(CatchUp, TheHerosBlowsKicksAndShotsBetweenTwoFramesReachTheirEnemies)
     }
 }
 
-TEST_F(CatchUp, AnEffectThatEndsTheMoveLeavesItsLaterWindowsUndone)
-{
-    // Both blades were out from 1030 to 1040; the next frame comes at 1043, in his strike window.
-    ryke.faceRight();
-    enemy& foe = enemies_R[0];
-    foe = standardSword();
-    setNow(995);
-    foe.highAttack();
-    foe.attackPhase = 2;
-    setNow(1000);
-    ryke.setAttackState(states::high);
-    setNow(1001);
-    animate_ryke();
-    setNow(1043);
-    clearLogs();
-    animate_ryke();
-    EXPECT_EQ(1, played(swordClashFX));
-    EXPECT_EQ(states::normal, ryke.attackState);
-    EXPECT_EQ(0, ryke.attackPhase) << "nothing of the ended move is played after the clash";
-    EXPECT_NE(states::dead, foe.attackState) << "the clash ended his attack before its strike";
-}
-
-TEST_F(CatchUp, WindowsAMoveStartedPastAreNeverCarriedOut)
-{
-    // An answer already under way past its wind-up, as a parry answer starts: no cock, but a shot.
-    ryke.faceRight();
-    enemy& foe = enemies_R[0];
-    foe = standardGun();
-    setNow(1000);
-    foe.setAttackState(states::high);
-    foe.stateTime -= 60;
-    animate_enemy_R();
-    EXPECT_EQ(0, played(gunCockFX));
-    EXPECT_EQ(1, played(gunShot_2FX));
-    EXPECT_EQ(2, foe.attackPhase);
-}
-
 // An idle hero at 100, 25, 12.5 and 6.7 frames a second: the lines strike until he dies.
 TEST(IdleBout, TheHeroDiesAfterTheSameStrikesAtAnyFrameRate)
 {
