@@ -1,7 +1,8 @@
 // The best scores file against what the world can put in its place or do to it: a pipe, a
-// device, a huge file, a folder another user made, lines of a later version, damage, and games
-// killed while saving (games taking turns at the lock: store_files_test.cpp). Linux only: fork,
-// pipes and links. What a file's text gives and its messages are in best_score_test.cpp.
+// device, a huge file, a folder another user made, lines of a later version and damage. Linux
+// only: fork, pipes and links. What a file's text gives and its messages are in
+// best_score_test.cpp; games taking turns at the lock and the leftovers of killed saves in
+// store_files_test.cpp; the order in which a save reaches the disk in flush_test.cpp.
 
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -32,15 +33,6 @@ std::string slurp(const fs::path& path)
     std::ostringstream all;
     all << in.rdbuf();
     return all.str();
-}
-
-// The temporary files saves left in folder.
-int temporaries(const fs::path& folder)
-{
-    int count = 0;
-    for (const auto& entry : fs::directory_iterator(folder))
-        count += entry.path().filename().string().rfind(std::string(".") + bestScoreFile + ".", 0) == 0;
-    return count;
 }
 
 // Runs body in a child process with at most 1 GB of memory; true if it ended by itself with
@@ -250,47 +242,6 @@ TEST_F(Store, AnUnreadableFileIsSetAsideNotReplaced)
             EXPECT_EQ(held, slurp(entry.path()));
         }
     EXPECT_EQ(1, aside);
-}
-
-// A game killed at a random moment of its saves, 200 times: the file is always whole, no best
-// saved goes back, and the next save removes what the killed one left.
-TEST_F(Store, SavesKilledAtAnyMomentLeaveTheFileWholeAndOneTemporaryAtMost)
-{
-    std::mt19937 dice(20261208);
-    std::uniform_int_distribution<int> delayUs(0, 3000);
-    int lastSeen = 0;
-    for (int round = 0; round < 200; ++round) {
-        int saved[2];
-        ASSERT_EQ(0, pipe(saved));
-        const pid_t game = fork();
-        ASSERT_GE(game, 0);
-        if (game == 0) {
-            close(saved[0]);
-            loadBestScores();
-            for (int kills = lastSeen + 1; kills <= 200; ++kills)
-                for (const int speed : {100, 90, 80})
-                    if (!recordBout(speed, kills) || (speed == 80 && write(saved[1], "s", 1) != 1))
-                        _exit(3);
-            _exit(0);
-        }
-        close(saved[1]);
-        char mark;
-        ASSERT_EQ(1, ::read(saved[0], &mark, 1)) << "the game stopped on its own";
-        std::this_thread::sleep_for(std::chrono::microseconds(delayUs(dice)));
-        kill(game, SIGKILL);
-        int status = 0;
-        waitpid(game, &status, 0);
-        close(saved[0]);
-        const BestScores scores = onDisk();
-        ASSERT_FALSE(scores.empty()) << "round " << round;
-        ASSERT_GE(scores.at(100).kills, lastSeen) << "round " << round;
-        lastSeen = scores.at(100).kills;
-        if (lastSeen > 190) {
-            fs::remove(file);
-            lastSeen = 0;
-        }
-        ASSERT_LE(temporaries(folder), 1) << "round " << round;
-    }
 }
 
 } // namespace

@@ -1,7 +1,6 @@
-// When each window of each move ends and the gunmen's cues: the numbers a player feels, written
-// out here by hand. What each blow costs is in catchup_test.cpp.
-
-#include <allegro.h>
+// When each window of each move ends: the numbers a player feels, written out here by hand. What
+// each blow costs is in catchup_test.cpp; the gunmen's cues, each side and height with its own
+// volume and pan, are pinned by the replays' traces.
 
 #include <string>
 
@@ -9,7 +8,6 @@
 #include "encounter/lines.h"
 #include "fighters/names.h"
 #include "fighters/player.h"
-#include "shell/assets.h"
 #include "support/headless.h"
 
 namespace {
@@ -74,46 +72,6 @@ TEST_F(Timings, EachWindowOfEachMoveEndsOnItsHundredth)
     // clang-format on
     for (const Moment& m : moments)
         EXPECT_EQ(m.expected, at(m.who, m.state, m.e)) << m.who << " " << m.state << " at e = " << m.e;
-}
-
-using GunCues = Stage;
-
-TEST_F(GunCues, EachSideAndHeightHasItsOwnVolumeAndPan)
-{
-    struct Case {
-        bool right;
-        const char* height;
-        int e;
-        SAMPLE** sample;
-        int volume, pan;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {true,  states::high,  0, &gunCockFX,   150, 200}, {true,  states::high, 60, &gunShot_2FX, 100, 200},
-        {true,  states::low,   0, &gunCockFX,   150, 127}, {true,  states::low,  60, &gunShotFX,   100, 127},
-        {false, states::high,  0, &gunCockFX,   100, 127}, {false, states::high, 60, &gunShotFX,   100, 127},
-        {false, states::low,   0, &gunCockFX,   100, 50},  {false, states::low,  60, &gunShotFX,   100, 50},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SetUp();
-        ryke.setAttackState(states::evade);
-        setNow(1000);
-        enemy& gunman = (c.right ? enemies_R : enemies_L)[0];
-        gunman = standardGun();
-        gunman.setAttackState(c.height);
-        // The wind-up's frame first: a frame that came later would also owe its cock.
-        if (c.e > 0)
-            (c.right ? animate_gun_R : animate_gun_L)();
-        setNow(1000 + c.e);
-        clearLogs();
-        (c.right ? animate_gun_R : animate_gun_L)();
-        const std::string what = std::string(c.right ? "right " : "left ") + c.height + " at e = " + std::to_string(c.e);
-        ASSERT_EQ(1u, cues.size()) << what;
-        EXPECT_EQ(*c.sample, cues[0].sample) << what;
-        EXPECT_EQ(c.volume, cues[0].volume) << what;
-        EXPECT_EQ(c.pan, cues[0].pan) << what;
-    }
 }
 
 } // namespace
