@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <thread>
 #include <vector>
 
 #include "coach/coach.h"
@@ -145,29 +144,6 @@ TEST(CoachChoice, TheFileKeepsTheChoiceAndADamagedOneGivesANewPlayersWithAWord)
         EXPECT_EQ(CoachChoice::Mode::firstBouts, read.mode) << damaged;
         EXPECT_EQ(0, read.bouts) << damaged;
     }
-    std::filesystem::remove_all(folder);
-}
-
-TEST(CoachChoice, GamesSavingTheChoiceAtOnceAllSave)
-{
-    // Each save first clears what a killed save left: without the lock it takes another's
-    // temporary file from under it.
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "ryke-coach-games";
-    std::filesystem::remove_all(folder);
-    std::vector<int> failed(6, 0);
-    std::vector<std::thread> games;
-    for (int game = 0; game < 6; ++game)
-        games.emplace_back([&folder, &failed, game] {
-            std::string problem;
-            for (int save = 0; save < 40; ++save)
-                failed[game] += !writeCoachChoice(folder.string(), {CoachChoice::Mode::on, game}, problem);
-        });
-    for (std::thread& game : games)
-        game.join();
-    EXPECT_EQ(std::vector<int>(6, 0), failed);
-    std::string problem;
-    readCoachChoice((folder / "coach").string(), problem);
-    EXPECT_EQ("", problem);
     std::filesystem::remove_all(folder);
 }
 

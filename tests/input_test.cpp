@@ -1,4 +1,5 @@
-// The keyboard: which key does what in each facing, one action per press, and ESC.
+// The keyboard: which key does what, which of several keys wins, and ESC. One action per press,
+// held or tapped, is in tap_test.cpp.
 
 #include <allegro.h>
 
@@ -9,7 +10,6 @@
 #include "fighters/names.h"
 #include "fighters/player.h"
 #include "shell/quit.h"
-#include "shell/timer.h"
 #include "support/headless.h"
 
 namespace {
@@ -60,37 +60,6 @@ TEST_F(Keys, EachKeyStartsItsMove)
         EXPECT_EQ(c.facingAfter, ryke.facing) << what;
     }
     EXPECT_EQ(-1, keyFor(Move::highAttack, "up"));
-}
-
-TEST_F(Keys, AHeldKeyActsOnceUntilReleasedInATickWhereThePlayerMayAct)
-{
-    ryke.faceRight();
-    tickWith({KEY_K});
-    ASSERT_EQ(states::high, ryke.attackState);
-    ryke.returnNormal();
-    tickWith({KEY_K});
-    EXPECT_EQ(states::normal, ryke.attackState) << "still the same press";
-    ryke.attackState = states::high;
-    tickWith({}); // released while busy: the latch does not notice
-    ryke.returnNormal();
-    tickWith({KEY_K});
-    EXPECT_EQ(states::normal, ryke.attackState);
-    tickWith({});
-    tickWith({KEY_K});
-    EXPECT_EQ(states::high, ryke.attackState);
-    EXPECT_EQ(2, ryke.attackCount);
-
-    // Across a burst of catch-up ticks after a long stay on the title, too.
-    ryke.returnNormal();
-    tickWith({});
-    press(KEY_K);
-    g_counter = 40;
-    while (timer.NotRenderingNow()) {
-        input();
-        timer.NoteFrameTime();
-        ryke.returnNormal(); // as if the move ended between ticks
-    }
-    EXPECT_EQ(3, ryke.attackCount);
 }
 
 TEST_F(Keys, TheFirstRowWins)

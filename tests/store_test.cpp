@@ -98,36 +98,6 @@ protected:
     bool hadHome = false;
 };
 
-// A folder in its place is refused in best_score_test.cpp.
-TEST_F(Store, APipeADeviceOrAHugeFileIsRefusedAtOnceUnread)
-{
-    struct Case {
-        const char* what;
-        void (*plant)(const fs::path& file);
-        const char* why;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"a pipe",               [](const fs::path& f) { ASSERT_EQ(0, mkfifo(f.c_str(), 0600)); },            "not a plain file"},
-        {"a link to /dev/zero",  [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },              "not a plain file"},
-        {"a 100 MB file",        [](const fs::path& f) { std::ofstream(f) << "x"; fs::resize_file(f, 100 << 20); }, "too large"},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        fs::remove_all(file);
-        c.plant(file);
-        EXPECT_TRUE(inChild(5, [&] {
-            std::string problem;
-            return read(problem).empty() && problem.find(c.why) != std::string::npos;
-        })) << c.what << " hangs, eats memory or is not refused";
-        // The game itself: start-up reads it, a bout's best saves past it.
-        EXPECT_TRUE(inChild(5, [&] {
-            loadBestScores();
-            return recordBout(100, 7) && bestScoreAt(100).kills == 7;
-        })) << c.what;
-    }
-}
-
 TEST_F(Store, AFolderAnotherUserMadeOrOthersMayWriteInIsLeftAlone)
 {
     put("ryke best scores\n100 30 2026-12-01\nend\n");
