@@ -1,15 +1,14 @@
-// The keyboard: which key does what, which of several keys wins, and ESC. One action per press,
-// held or tapped, is in tap_test.cpp.
+// The keyboard: which key does what, and which of several keys wins. One action per press, held
+// or tapped, is in tap_test.cpp; ESC in bout_test.cpp; no move while a fighter is dead, in the
+// soak's check of every frame.
 
 #include <allegro.h>
 
 #include <string>
 
 #include "controls/input.h"
-#include "encounter/lines.h"
 #include "fighters/names.h"
 #include "fighters/player.h"
-#include "shell/quit.h"
 #include "support/headless.h"
 
 namespace {
@@ -82,26 +81,6 @@ TEST_F(Keys, TheFirstRowWins)
     EXPECT_EQ(states::carnageShot, ryke.attackState);
     EXPECT_DOUBLE_EQ(0.0, ryke.shots);
     EXPECT_EQ(facings::left, ryke.facing);
-}
-
-TEST_F(Keys, NoActionWhileThePlayerOrHisEnemyIsDeadButEscAlwaysQuits)
-{
-    currentEnemy->attackState = states::dead;
-    tickWith({KEY_D});
-    EXPECT_EQ(states::normal, ryke.attackState);
-    EXPECT_EQ(1, gameLoop);
-    tickWith({KEY_D, KEY_ESC});
-    EXPECT_EQ(0, gameOn);
-    EXPECT_EQ(0, gameLoop);
-
-    gameOn = gameLoop = 1;
-    currentEnemy->attackState = states::normal;
-    ryke.kill();
-    tickWith({KEY_D});
-    EXPECT_EQ(states::dead, ryke.attackState);
-    ryke.attackState = states::high;
-    tickWith({KEY_ESC});
-    EXPECT_EQ(0, gameLoop) << "ESC whatever the player is doing";
 }
 
 } // namespace
