@@ -75,7 +75,7 @@ fi
 
 # The sanitizer trees build only what their tests run, at -O1 (a third faster to build than
 # -O2, and the sanitizers' usual level).
-ASAN_TARGETS="ryke ryke_tests ryke_replay_cli bot_test clock_test assetgen seed_rand play_voices"
+ASAN_TARGETS="ryke ryke_tests ryke_replay_cli bot_test clock_test assetgen fakepad seed_rand play_voices"
 SANITIZED=(-DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g")
 if BUILD_TARGET=$ASAN_TARGETS stage "build asan+ubsan" build build-asan "${SANITIZED[@]}" -DRYKE_SANITIZE="address;undefined"; then
     # The library installs its own SIGSEGV handler; let ASan report faults itself.

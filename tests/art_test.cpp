@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "choreography/choreography.h"
-#include "encounter/lines.h"
-#include "fighters/names.h"
-#include "fighters/player.h"
 #include "assetgen/level.h"
 #include "assetgen/sounds.h"
+#include "choreography/choreography.h"
+#include "encounter/lines.h"
+#include "fighters/player.h"
+#include "names/names.h"
 #include "shell/assets.h"
 #include "sound/cue.h"
 #include "support/headless.h"

@@ -6,12 +6,12 @@
 #include <algorithm>
 
 #include "assist/speeds.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
+#include "names/names.h"
+#include "pause/pause.h"
 #include "screen/frame.h"
 #include "shell/assets.h"
 #include "shell/game.h"
-#include "pause/pause.h"
 #include "shell/quit.h"
 #include "shell/timer.h"
 #include "shell/title.h"

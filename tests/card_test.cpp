@@ -7,9 +7,9 @@
 
 #include "controls/input.h"
 #include "encounter/lines.h"
-#include "fighters/names.h"
 #include "fighters/parry.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "shell/timer.h"
 #include "support/headless.h"
 #include "tally/card.h"

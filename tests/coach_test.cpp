@@ -1,17 +1,14 @@
 // The coach: each hint at its moment, in the keys of the hero's facing, gone once done or after
-// its time; the choice kept beside the best scores; and a bout it watches plays as without it.
+// its time; whether it watches, by the player's choice; and a bout it watches plays as without it.
 
 #include <allegro.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <vector>
 
 #include "coach/coach.h"
-#include "fighters/names.h"
-#include "stores/coach_choice.h"
+#include "names/names.h"
+#include "settings/coach_choice.h"
 #include "support/headless.h"
 
 namespace {
@@ -116,35 +113,6 @@ TEST(CoachChoice, ANewPlayerHasTheCoachForHisFirstBoutsAndTheSwitchWins)
     c.mode = CoachChoice::Mode::on;
     c.bouts = 400;
     EXPECT_TRUE(coachWatches(c));
-}
-
-TEST(CoachChoice, TheFileKeepsTheChoiceAndADamagedOneGivesANewPlayersWithAWord)
-{
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "ryke-coach-test";
-    std::filesystem::remove_all(folder);
-    std::string problem;
-    EXPECT_TRUE(coachWatches(readCoachChoice((folder / "coach").string(), problem)));
-    EXPECT_EQ("", problem) << "a missing file is a new player's";
-    CoachChoice off{CoachChoice::Mode::off, 3};
-    ASSERT_TRUE(writeCoachChoice(folder.string(), off, problem)) << problem;
-    const CoachChoice back = readCoachChoice((folder / "coach").string(), problem);
-    EXPECT_EQ("", problem);
-    EXPECT_EQ(CoachChoice::Mode::off, back.mode);
-    EXPECT_EQ(3, back.bouts);
-    std::ifstream written(folder / "coach");
-    std::stringstream text;
-    text << written.rdbuf();
-    EXPECT_EQ("ryke coach\ncoach off\nbouts 3\nend\n", text.str());
-    for (const char* damaged : {"ryke coach\ncoach off\nbouts 3\n", "ryke coach\ncoach maybe\nbouts 3\nend\n",
-                                "ryke coach\ncoach on\nbouts -1\nend\n", "ryke coach\ncoach on\nbouts 2 3\nend\n",
-                                "ryke scores\ncoach on\nbouts 2\nend\n", "ryke coach\ncoach on\nbouts 2\nend\nmore\n"}) {
-        std::ofstream(folder / "coach") << damaged;
-        const CoachChoice read = readCoachChoice((folder / "coach").string(), problem);
-        EXPECT_NE(std::string::npos, problem.find(": damaged")) << damaged;
-        EXPECT_EQ(CoachChoice::Mode::firstBouts, read.mode) << damaged;
-        EXPECT_EQ(0, read.bouts) << damaged;
-    }
-    std::filesystem::remove_all(folder);
 }
 
 // The trace of a bout without what is drawn: the fighters, the counts and the sounds.

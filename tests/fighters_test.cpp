@@ -5,8 +5,8 @@
 
 #include "choreography/choreography.h"
 #include "encounter/lines.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "shell/assets.h"
 #include "support/headless.h"
 

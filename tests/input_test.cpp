@@ -7,8 +7,8 @@
 #include <string>
 
 #include "controls/input.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "support/headless.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "assist/speeds.h"
-#include "fighters/names.h"
+#include "names/names.h"
 #include "screen/keycaps.h"
 #include "screen/lettering.h"
 #include "shell/title.h"

@@ -4,8 +4,8 @@
 
 #include "controls/input.h"
 #include "encounter/lines.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "shell/game.h"
 #include "shell/quit.h"
 #include "support/headless.h"

@@ -1,5 +1,5 @@
 // The command line: what each option prints, the status it ends with, and the speed and frame cap
-// it chooses.
+// it chooses (0: not given, the settings' choice stands).
 
 #include <gtest/gtest.h>
 
@@ -20,34 +20,34 @@ TEST(CommandLine, EachOptionPlaysOrEndsWithItsStatusAndItsWords)
     // clang-format off
     const Case cases[] = {
         //  args                             play   status  speed  fps    stdout has        stderr has
-        {{},                                 true,  0,      100,   0,     "",               ""},
+        {{},                                 true,  0,      0,     0,     "",               ""},
         {{"--speed", "50"},                  true,  0,      50,    0,     "",               ""},
         {{"--speed=70"},                     true,  0,      70,    0,     "",               ""},
         {{"--speed", "90", "--speed", "60"}, true,  0,      60,    0,     "",               ""},
-        {{"--help"},                         false, 0,      100,   0,     "--speed N",      ""},
-        {{"-h"},                             false, 0,      100,   0,     "Usage: ryke",    ""},
-        {{"--version"},                      false, 0,      100,   0,     "ryke 0.",        ""},
-        {{"--speed", "50", "--help"},        false, 0,      100,   0,     "Usage: ryke",    ""},
-        {{"--fast"},                         false, 2,      100,   0,     "",               "unknown option '--fast'"},
-        {{"level2"},                         false, 2,      100,   0,     "",               "unexpected argument 'level2'"},
-        {{"--speed"},                        false, 2,      100,   0,     "",               "--speed needs a value"},
-        {{"--speed", "55"},                  false, 2,      100,   0,     "",               "must be 100, 90, 80, 70, 60 or 50"},
-        {{"--speed", "40"},                  false, 2,      100,   0,     "",               "must be 100"},
-        {{"--speed", "110"},                 false, 2,      100,   0,     "",               "must be 100"},
-        {{"--speed", "-50"},                 false, 2,      100,   0,     "",               "must be 100"},
-        {{"--speed", "50%"},                 false, 2,      100,   0,     "",               "must be 100"},
+        {{"--help"},                         false, 0,      0,     0,     "--speed N",      ""},
+        {{"-h"},                             false, 0,      0,     0,     "Usage: ryke",    ""},
+        {{"--version"},                      false, 0,      0,     0,     "ryke 0.",        ""},
+        {{"--speed", "50", "--help"},        false, 0,      0,     0,     "Usage: ryke",    ""},
+        {{"--fast"},                         false, 2,      0,     0,     "",               "unknown option '--fast'"},
+        {{"level2"},                         false, 2,      0,     0,     "",               "unexpected argument 'level2'"},
+        {{"--speed"},                        false, 2,      0,     0,     "",               "--speed needs a value"},
+        {{"--speed", "55"},                  false, 2,      0,     0,     "",               "must be 100, 90, 80, 70, 60 or 50"},
+        {{"--speed", "40"},                  false, 2,      0,     0,     "",               "must be 100"},
+        {{"--speed", "110"},                 false, 2,      0,     0,     "",               "must be 100"},
+        {{"--speed", "-50"},                 false, 2,      0,     0,     "",               "must be 100"},
+        {{"--speed", "50%"},                 false, 2,      0,     0,     "",               "must be 100"},
         {{"--speed", "050"},                 true,  0,      50,    0,     "",               ""},
-        {{"--speed="},                       false, 2,      100,   0,     "",               "must be 100"},
-        {{"--fps", "60"},                    true,  0,      100,   60,    "",               ""},
+        {{"--speed="},                       false, 2,      0,     0,     "",               "must be 100"},
+        {{"--fps", "60"},                    true,  0,      0,     60,    "",               ""},
         {{"--fps=120", "--speed", "70"},     true,  0,      70,    120,   "",               ""},
-        {{"--fps", "10"},                    true,  0,      100,   10,    "",               ""},
-        {{"--fps", "1000"},                  true,  0,      100,   1000,  "",               ""},
-        {{"--help"},                         false, 0,      100,   0,     "--fps N",        ""},
-        {{"--fps", "9"},                     false, 2,      100,   0,     "",               "--fps 9: the frames a second must be a whole number from 10 to 1000"},
-        {{"--fps", "1001"},                  false, 2,      100,   0,     "",               "from 10 to 1000"},
-        {{"--fps", "0"},                     false, 2,      100,   0,     "",               "from 10 to 1000"},
-        {{"--fps", "60.5"},                  false, 2,      100,   0,     "",               "from 10 to 1000"},
-        {{"--fps"},                          false, 2,      100,   0,     "",               "--fps needs a value"},
+        {{"--fps", "10"},                    true,  0,      0,     10,    "",               ""},
+        {{"--fps", "1000"},                  true,  0,      0,     1000,  "",               ""},
+        {{"--help"},                         false, 0,      0,     0,     "--fps N",        ""},
+        {{"--fps", "9"},                     false, 2,      0,     0,     "",               "--fps 9: the frames a second must be a whole number from 10 to 1000"},
+        {{"--fps", "1001"},                  false, 2,      0,     0,     "",               "from 10 to 1000"},
+        {{"--fps", "0"},                     false, 2,      0,     0,     "",               "from 10 to 1000"},
+        {{"--fps", "60.5"},                  false, 2,      0,     0,     "",               "from 10 to 1000"},
+        {{"--fps"},                          false, 2,      0,     0,     "",               "--fps needs a value"},
     };
     // clang-format on
     for (const Case& c : cases) {

@@ -2,9 +2,9 @@
 // the replays: the long fight's 32 clashes, and the probing replay's at both heights.
 
 #include "encounter/lines.h"
-#include "fighters/names.h"
 #include "fighters/parry.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "shell/assets.h"
 #include "support/headless.h"
 

@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "controls/input.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "shell/timer.h"
 #include "support/headless.h"
 

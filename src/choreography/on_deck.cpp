@@ -1,7 +1,7 @@
 #include "choreography/choreography.h"
 #include "choreography/timeline.h"
 #include "encounter/lines.h"
-#include "fighters/names.h"
+#include "names/names.h"
 #include "screen/paint.h"
 #include "shell/assets.h"
 

@@ -1,8 +1,8 @@
 #include "choreography/choreography.h"
 #include "choreography/timeline.h"
 #include "encounter/lines.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "shell/assets.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "choreography/choreography.h"
 #include "choreography/enemy_windows.h"
 #include "encounter/lines.h"
-#include "fighters/names.h"
+#include "names/names.h"
 #include "shell/assets.h"
 
 using namespace enemyWindows;

@@ -2,14 +2,16 @@
 
 #include "screen/paint.h"
 #include "shell/assets.h"
+#include "shell/startup.h"
 #include "shell/timer.h"
 #include "sound/cue.h"
 
 // The hero's stand picture fixes the stand origin across and down alike: its width serves for both.
-int standX() { return (screen->w - rykeStand->w) / 2; }
-int standY() { return (screen->h - rykeStand->w) / 2; }
+// Measured on the frame, not the screen, which may be larger.
+int standX() { return (screenWidth - rykeStand->w) / 2; }
+int standY() { return (screenHeight - rykeStand->w) / 2; }
 int restX() { return static_cast<int>(badGuy->w * 2.25); }
-int restY() { return (screen->h - badGuy->w) / 2; }
+int restY() { return (screenHeight - badGuy->w) / 2; }
 
 static int origin(From from, bool across)
 {

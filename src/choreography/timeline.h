@@ -8,8 +8,8 @@
 #include <string>
 
 #include "fighters/character.h"
-#include "fighters/names.h"
 #include "fighters/parry.h"
+#include "names/names.h"
 #include "sound/cue.h"
 
 // Where a place is measured from.

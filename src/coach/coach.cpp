@@ -1,12 +1,10 @@
 #include "coach/coach.h"
 
+#include "controls/bindings.h"
 #include "controls/input.h"
 #include "encounter/lines.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
-#include "screen/keycaps.h"
-#include "shell/assets.h"
-#include "shell/timer.h"
+#include "names/names.h"
 
 bool coachOn = false;
 Coach coach;
@@ -33,7 +31,7 @@ bool kicked(const Scene& s, const std::string&) { return s.heroState == states::
 bool fired(const Scene& s, const std::string&) { return s.heroState == states::carnageShot; }
 bool turned(const Scene& s, const std::string& facingBefore) { return s.facing != facingBefore; }
 
-std::string keyOf(Move move, const Scene& s) { return keyLabel(keyFor(move, s.facing)); }
+std::string keyOf(Move move, const Scene& s) { return keyCap(keyFor(move, s.facing)); }
 
 std::string parryHighText(const Scene& s) { return keyOf(Move::highAttack, s) + ": parry high"; }
 std::string parryLowText(const Scene& s) { return keyOf(Move::lowAttack, s) + ": parry low"; }
@@ -68,13 +66,13 @@ int indexOf(Hint hint) { return static_cast<int>(hint); }
 
 } // namespace
 
-Scene sceneNow()
+Scene sceneNow(int now)
 {
     const bool left = ryke.facing == facings::left;
     const enemy* front = left ? currentEnemyLeft : currentEnemyRight;
     const enemy* behind = left ? currentEnemyRight : currentEnemyLeft;
     Scene s;
-    s.now = hundredthsNow();
+    s.now = now;
     s.facing = ryke.facing;
     s.heroState = ryke.attackState;
     s.frontKind = front->enemyType;
@@ -122,11 +120,11 @@ void coachNewBout()
     coach.facingBefore.clear();
 }
 
-void coachFrame()
+std::vector<std::string> coachFrame(int now)
 {
     if (!coachOn || ryke.attackState == states::dead)
-        return;
-    const Scene scene = sceneNow();
+        return {};
+    const Scene scene = sceneNow(now);
     coach.watch(scene);
-    drawHints(buffer, coach.lines(scene));
+    return coach.lines(scene);
 }

@@ -17,8 +17,8 @@ struct Scene {
     int frontLeft = 0, behindLeft = 0;  // enemies left in each line
 };
 
-// The scene of the bout under way.
-Scene sceneNow();
+// The scene of the bout under way, at that hundredth of the frame clock.
+Scene sceneNow(int now);
 
 enum class Hint { parryHigh, parryLow, gunAims, kickBehind, shotReady, turn };
 constexpr int hintCount = 6;
@@ -42,5 +42,6 @@ extern bool coachOn;
 extern Coach coach;
 // A new bout: the hints already learned stay learned.
 void coachNewBout();
-// Watches the frame under way and draws the hints up over the back buffer.
-void coachFrame();
+// Watches the frame under way (at that hundredth) and gives the hints to draw over it: none while
+// the coach is off or the hero is dead.
+std::vector<std::string> coachFrame(int now);

@@ -3,6 +3,8 @@
 #include <cstdlib>
 
 #include "assist/speeds.h"
+#include "display/fit.h"
+#include "platform/pace.h"
 
 #ifndef RYKE_VERSION
 #define RYKE_VERSION "unknown"
@@ -12,15 +14,16 @@ namespace {
 
 std::string usage()
 {
-    return "Usage: ryke [--speed N] [--fps N]\n"
+    return "Usage: ryke [--speed N] [--fps N] [--scale N] [--fullscreen | --window]\n"
            "A side-view sword fight against two lines of a hundred enemies.\n"
            "  --speed N   play at N% of the full speed: " +
            speedChoices() +
            " (full speed by default)\n"
            "  --fps N     draw at most N frames a second (" +
            std::to_string(fewestFrames) + " to " + std::to_string(mostFrames) +
-           "), sleeping in between: cooler and\n"
-           "              quieter; by default the game draws as many as the machine allows\n"
+           "), sleeping between them: cooler, quieter\n"
+           "  --scale N   a window N times as large (1 to 8, as the desktop allows)\n"
+           "  --fullscreen, --window   fill the desktop, or play in a window (F11 switches)\n"
            "  --help      show this help and exit\n"
            "  --version   show the version and exit\n"
            "Run it from the folder that holds images/ and sound/ (the installed /usr/games/ryke does).\n"
@@ -58,7 +61,16 @@ int framesFrom(const std::string& text)
     return value >= fewestFrames && value <= mostFrames ? value : 0;
 }
 
+// A scale from 1 to the largest, or 0.
+int scaleFrom(const std::string& text)
+{
+    const int value = wholeNumber(text);
+    return value >= 1 && value <= largestScaleAsked ? value : 0;
+}
+
 std::string speedsOffered() { return "the speed must be " + speedChoices(); }
+
+std::string scalesOffered() { return "the scale must be a whole number from 1 to " + std::to_string(largestScaleAsked); }
 
 std::string framesOffered()
 {
@@ -77,7 +89,8 @@ struct ValueOption {
 // clang-format off
 //                                   name       field                          parse       must be
 const ValueOption valueOptions[] = { {"--speed", &CommandLine::speedPercent,    speedFrom,  speedsOffered},
-                                     {"--fps",   &CommandLine::framesPerSecond, framesFrom, framesOffered} };
+                                     {"--fps",   &CommandLine::framesPerSecond, framesFrom, framesOffered},
+                                     {"--scale", &CommandLine::scale,           scaleFrom,  scalesOffered} };
 // clang-format on
 
 } // namespace
@@ -98,6 +111,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
             version.play = false;
             version.out = "ryke " RYKE_VERSION "\n";
             return version;
+        }
+        if (arg == "--fullscreen" || arg == "--window") {
+            line.fullscreen = arg == "--fullscreen";
+            continue;
         }
         const ValueOption* option = nullptr;
         std::string value;

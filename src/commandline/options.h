@@ -1,5 +1,6 @@
 #pragma once
-// The command line: --help, --version, --speed N and --fps N. It needs no display.
+// The command line: --help, --version, --speed N, --fps N, --scale N, --fullscreen and --window.
+// It needs no display. What it asks for holds for this run, over the settings file.
 
 #include <string>
 #include <vector>
@@ -8,17 +9,15 @@
 // after printing what it says.
 struct CommandLine {
     bool play = true;
-    int speedPercent = 100;
-    int framesPerSecond = 0; // the frame cap; 0: none
+    // What was not given is 0 (-1 for fullscreen): the settings' choice stands.
+    int speedPercent = 0;
+    int framesPerSecond = 0; // the frame cap
+    int scale = 0;           // the window's scale
+    int fullscreen = -1;     // 1 fullscreen, 0 a window
     int status = 0;   // the exit status when not playing
     std::string out;  // printed on stdout
     std::string err;  // printed on stderr
 };
-
-// The frame caps --fps takes: fewer than 10 frames a second would leave frames further apart than
-// the game is tested at.
-constexpr int fewestFrames = 10;
-constexpr int mostFrames = 1000;
 
 // Reads the arguments that follow the program's name.
 CommandLine parseCommandLine(const std::vector<std::string>& args);

@@ -4,9 +4,10 @@
 
 #include <atomic>
 
+#include "controls/pad.h"
 #include "encounter/lines.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "shell/quit.h"
 #include "tally/tally.h"
 
@@ -14,7 +15,7 @@ bool holding = false;
 
 // clang-format off
 //                                     move               facing right  facing left
-const KeyBinding keyMap[moveCount] = {  {Move::highAttack,  KEY_K,        KEY_D},
+KeyBinding keyMap[moveCount] = {        {Move::highAttack,  KEY_K,        KEY_D},
                                             {Move::lowAttack,   KEY_J,        KEY_F},
                                             {Move::evade,       KEY_SPACE,    KEY_SPACE},
                                             {Move::carnageShot, KEY_H,        KEY_G},
@@ -99,12 +100,13 @@ const MoveRow* rowOf(Move move)
     return nullptr;
 }
 
-// The first binding whose key is down in this facing and whose move may start.
+// The first binding whose key (or the pad) is down in this facing and whose move may start.
 const MoveRow* firstTaken(int KeyBinding::*keyInFacing)
 {
+    const bool facingRight = keyInFacing == &KeyBinding::facingRight;
     for (const KeyBinding& binding : keyMap) {
         const MoveRow* row = rowOf(binding.move);
-        if (downNowOrSinceTick(binding.*keyInFacing) && row && row->allowed())
+        if ((downNowOrSinceTick(binding.*keyInFacing) || padHolds(binding.move, facingRight)) && row && row->allowed())
             return row;
     }
     return nullptr;
@@ -123,6 +125,7 @@ bool mayAct() { return ryke.getAttackState() == states::normal && currentEnemy->
 
 void input()
 {
+    readPad();
     // Taken at every tick, so a tap made while the hero is busy is lost, as it always was.
     takePresses();
     if (mayAct()) {
@@ -156,18 +159,4 @@ void noteKeyChange(int scancode)
         seenDown[code].store(false, std::memory_order_relaxed);
     else if (!seenDown[code].exchange(true, std::memory_order_relaxed))
         noteKeyDown(code);
-}
-
-std::string keyLabel(int code)
-{
-    // clang-format off
-    //                                 code       label
-    static const struct { int code; const char* label; } labels[] = {
-        {KEY_D, "D"}, {KEY_F, "F"}, {KEY_G, "G"}, {KEY_H, "H"}, {KEY_J, "J"}, {KEY_K, "K"}, {KEY_SPACE, "SPACE"},
-        {KEY_P, "P"}, {KEY_C, "C"}, {KEY_ENTER, "ENTER"}, {KEY_ESC, "ESC"}};
-    // clang-format on
-    for (const auto& entry : labels)
-        if (entry.code == code)
-            return entry.label;
-    return "?";
 }

@@ -17,8 +17,9 @@ struct KeyBinding {
 };
 
 // In the order the keys are tried: the first whose key is down and whose move may start is taken.
+// The player's keys (controls/bindings.h) rewrite it; the moves and their order stay.
 constexpr int moveCount = 7;
-extern const KeyBinding keyMap[moveCount];
+extern KeyBinding keyMap[moveCount];
 
 // The library's key code of a move for a player facing "right" or "left"; -1 for another facing.
 int keyFor(Move move, const std::string& facing);
@@ -38,6 +39,3 @@ void forgetTaps();
 // A key event the library read (its scancode, with the top bit set for a release), on the
 // library's keyboard thread: feeds noteKeyDown, and a held key's repeats are no new press.
 void noteKeyChange(int scancode);
-
-// A key's name as printed on it ("D", "SPACE"), for the words that tell the keys.
-std::string keyLabel(int code);

@@ -1,5 +1,5 @@
 #include "encounter/lines.h"
-#include "fighters/names.h"
+#include "names/names.h"
 
 // The arrays themselves are defined with the player, who must be built before them.
 

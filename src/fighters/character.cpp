@@ -1,6 +1,6 @@
 #include "fighters/character.h"
 
-#include "fighters/names.h"
+#include "names/names.h"
 #include "shell/timer.h"
 #include "sound/cue.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "fighters/names.h"
+#include "names/names.h"
 
 // When the phases of an attack end, in hundredths after it began, and how long an evade lasts.
 struct AttackTimings {

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "fighters/names.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "shell/timer.h"
 #include "sound/cue.h"
 #include "tally/tally.h"

@@ -1,8 +1,8 @@
 #include "fighters/parry.h"
 
 #include "encounter/lines.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "sound/cue.h"
 #include "tally/tally.h"
 

@@ -1,7 +1,7 @@
 #include "fighters/player.h"
 
 #include "encounter/lines.h"
-#include "fighters/names.h"
+#include "names/names.h"
 #include "sound/cue.h"
 #include "tally/tally.h"
 

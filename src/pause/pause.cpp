@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "controls/latch.h"
+#include "controls/pad.h"
 #include "platform/display.h"
 
 std::atomic<bool> windowFocused{true};
@@ -54,7 +55,10 @@ bool updatePause()
         lastAnswer = answer;
     }
     const bool byKey = focusBackByKey.exchange(false);
-    if (pressedNow(pHeld, key[KEY_P] != 0) && !byKey)
+    // Both latches see every pass, so that each knows when its key was let go.
+    const bool byP = pressedNow(pHeld, key[KEY_P] != 0) && !byKey;
+    const bool byPad = pressedNow(padStartHeld, padStartDown());
+    if (byP || byPad)
         pausedByHand = !pausedByHand;
     return pausedByHand || !windowFocused.load();
 }

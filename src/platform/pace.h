@@ -39,6 +39,11 @@ struct FramePace {
     }
 };
 
+// The frame caps a player may choose: fewer than 10 frames a second would leave frames further
+// apart than the game is tested at.
+constexpr int fewestFrames = 10;
+constexpr int mostFrames = 1000;
+
 // Draws at most this many frames a second from now on; 0 lifts the cap.
 void capFrames(int perSecond);
 // Once a drawn frame: waits for the next frame's turn under the cap, and at least `restMs` (the

@@ -2,6 +2,7 @@
 
 #include "choreography/choreography.h"
 #include "coach/coach.h"
+#include "display/window.h"
 #include "encounter/lines.h"
 #include "fighters/player.h"
 #include "screen/hud.h"
@@ -9,6 +10,7 @@
 #include "screen/paint.h"
 #include "screen/signs.h"
 #include "shell/assets.h"
+#include "shell/timer.h"
 
 FrameSign frameSign;
 
@@ -72,13 +74,13 @@ void animate()
     draw_interface();
     const bool victory = enemiesLeft_L == 0 && enemiesLeft_R == 0;
     if (victory)
-        paintSprite(w00t, (screen->w - w00t->w) / 2, 50);
+        paintSprite(w00t, (buffer->w - w00t->w) / 2, 50);
     textprintf_ex(buffer, font, hud::killCountX, hud::killCountY, hud::colourOf(hud::textColour), 0, "Kill Count: %i",
                   killCount_L + killCount_R);
     if (!frameSign.large.empty())
         drawSign(buffer, victory ? greetingUnderVictoryY : greetingY, frameSign.large, frameSign.small);
-    coachFrame();
-    blit(buffer, screen, 0, 0, 0, 0, buffer->w, buffer->h);
+    drawHints(buffer, coachFrame(hundredthsNow()));
+    present(buffer);
 }
 
 void showPaused()
@@ -89,5 +91,5 @@ void showPaused()
     const int x = (buffer->w - w) / 2, y = pausedKeysTop;
     drawPlate(buffer, x - 20, y - 16, x + w + 20, y + h);
     drawKeysTable(buffer, x, y, ryke.facing);
-    blit(buffer, screen, 0, 0, 0, 0, buffer->w, buffer->h);
+    present(buffer);
 }

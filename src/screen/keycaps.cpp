@@ -3,15 +3,16 @@
 #include <algorithm>
 #include <iterator>
 
+#include "controls/bindings.h"
 #include "controls/input.h"
-#include "fighters/names.h"
+#include "names/names.h"
 #include "screen/lettering.h"
 
 namespace {
 
 // clang-format off
 //                              move               what it does
-const struct { Move move; const char* does; } moveWords[] = {
+const struct { Move move; const char* does; } chartWords[] = {
     {Move::highAttack,  "attack or parry high"},
     {Move::lowAttack,   "attack or parry low"},
     {Move::evade,       states::evade},
@@ -28,7 +29,7 @@ constexpr int keyColumn = 64;
 int doesWidth()
 {
     int widest = 0;
-    for (const auto& words : moveWords)
+    for (const auto& words : chartWords)
         widest = std::max(widest, letteredWidth(words.does));
     return widest;
 }
@@ -41,9 +42,9 @@ int dark() { return makecol(20, 8, 8); }
 std::vector<KeysRow> keysRows()
 {
     std::vector<KeysRow> rows;
-    for (const auto& words : moveWords)
-        rows.push_back({words.does, keyLabel(keyFor(words.move, facings::left)),
-                        keyLabel(keyFor(words.move, facings::right))});
+    for (const auto& words : chartWords)
+        rows.push_back({words.does, keyCap(keyFor(words.move, facings::left)),
+                        keyCap(keyFor(words.move, facings::right))});
     return rows;
 }
 
@@ -65,7 +66,7 @@ void drawPlate(BITMAP* target, int x1, int y1, int x2, int y2)
 
 // One facing's column holds the space bar's cap, wider than a column.
 int keysTableWidth(bool bothFacings) { return doesWidth() + columnGap + (bothFacings ? 2 * keyColumn : keyColumn + 32); }
-int keysTableHeight() { return (1 + static_cast<int>(std::size(moveWords))) * keysRowPitch; }
+int keysTableHeight() { return (1 + static_cast<int>(std::size(chartWords))) * keysRowPitch; }
 
 void drawKeysTable(BITMAP* target, int x, int y, const std::string& onlyFacing)
 {

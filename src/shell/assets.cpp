@@ -3,6 +3,7 @@
 #include "assetfiles/assetcheck.h"
 #include "assetfiles/decode.h"
 #include "screen/lettering.h"
+#include "shell/startup.h"
 
 #define RYKE_DEFINE_SOUND(handle, file) SAMPLE* handle;
 #define RYKE_DEFINE_PICTURE(handle, file) BITMAP* handle;
@@ -49,11 +50,11 @@ std::vector<RefusedAsset> loadAssets(StopAsked stop)
         note(asset.path, loadChecked(asset.path, asset.handle, [](const std::string& b) { return soundFault(b); },
                                      decodeSound, "is a WAV sound the game cannot play", stop));
     }
-    buffer = create_bitmap(screen->w, screen->h);
+    buffer = create_bitmap(screenWidth, screenHeight);
     if (!buffer)
         refused.push_back({"the back buffer", "out of memory"});
-    // No picture may be larger than the screen it is drawn on.
-    const PictureShape largest{screen->w, screen->h};
+    // No picture may be larger than the frame it is drawn in.
+    const PictureShape largest{screenWidth, screenHeight};
     const auto pictureNoLarger = [&largest](const std::string& b) { return pictureFault(b, largest); };
     for (const PictureAsset& asset : pictureAssets) {
         if (stopped())

@@ -4,20 +4,24 @@
 
 #include "coach/coach.h"
 #include "controls/input.h"
-#include "fighters/names.h"
+#include "controls/pad.h"
+#include "display/window.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "pause/pause.h"
 #include "platform/pace.h"
 #include "screen/frame.h"
+#include "screen/hints.h"
 #include "screen/signs.h"
+#include "settings/settings.h"
 #include "shell/assets.h"
+#include "shell/keyspage/keys_screen.h"
 #include "shell/quit.h"
 #include "shell/startup.h"
 #include "shell/timer.h"
 #include "shell/title.h"
 #include "sound/cue.h"
 #include "stores/best_score.h"
-#include "stores/coach_choice.h"
 #include "tally/card.h"
 #include "tally/tally.h"
 
@@ -29,6 +33,9 @@ enemy enemies_L[lineLength];
 
 // A bout's player dies, then the bout goes on this long before the title comes back.
 constexpr int deathLinger = 300;
+
+// TAB on the title opens the keys page.
+static bool tabHeld = false;
 
 // The card of the last bout the hero died in; empty before the first.
 static std::vector<std::string> lastCard;
@@ -42,15 +49,30 @@ static TitleWords titleWords(int speed)
     return words;
 }
 
+void switchScreenByKeys()
+{
+    if (followScreenKeys())
+        keepFullscreen(screenChoice.fullscreen);
+}
+
 void titleScreen()
 {
-    // Keys are a state, not presses: ENTER still down from the last bout skips the title.
-    while (!key[KEY_ENTER] && gameLoop) {
+    // Keys are a state, not presses: ENTER still down from the last bout skips the title. ENTER
+    // with Alt held switches fullscreen instead.
+    while (!plainEnter() && gameLoop) {
+        readPad();
+        if (pressedNow(padStartHeld, padStartDown()))
+            break;
+        switchScreenByKeys();
+        if (pressedNow(tabHeld, key[KEY_TAB] != 0))
+            runKeysPage();
         chooseSpeedByArrows();
         switchCoachByKey();
         const int speed = assistSpeed();
         composeTitle(buffer, enterScreen, titleWords(speed));
-        blit(buffer, screen, 0, 0, 0, 0, screenWidth, screenHeight);
+        drawTitleHints(buffer, screenOpen.fullscreen,
+                       !screenOpen.fullscreen && windowCrowded(desktopSize(), screenOpen.scale));
+        present(buffer);
         frameDone();
         if (quitRequested())
             endProgram();
@@ -101,6 +123,8 @@ void fillLines(const EnemyPools& pools)
 
 void framePass()
 {
+    switchScreenByKeys();
+    readPad();
     const bool paused = updatePause();
     stopClock(paused);
     if (paused) {
@@ -158,7 +182,6 @@ void runGame()
 {
     cue(Cue::beat);
     loadBestScores();
-    loadCoachChoice();
     watchFocus();
     while (gameLoop) {
         titleScreen();

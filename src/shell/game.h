@@ -13,6 +13,8 @@ struct EnemyPools {
     standardGun gunLeft[lineLength];
 };
 
+// F11 or Alt+ENTER, on any screen: switches between the window and fullscreen, and keeps the choice.
+void switchScreenByKeys();
 // Shows the title, with the assist speed the arrow keys choose and the best score at it, until ENTER (returns with gameLoop set) or a quit request (clears gameLoop).
 void titleScreen();
 // Resets the player and the counters for a new bout (everything before the lines are filled).

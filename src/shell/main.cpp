@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commandline/options.h"
+#include "display/window.h"
 #include "platform/display.h"
 #include "platform/pace.h"
 #include "platform/signals.h"
@@ -15,18 +16,29 @@
 #include "shell/startup.h"
 #include "shell/timer.h"
 
-// Reads the command line, prints what it says and sets the assist speed and the frame cap.
-// Returns -1 to go on and play, or the status to end the program with.
+static CommandLine asked;
+
+// Reads the command line and prints what it says. Returns -1 to go on and play, or the status to
+// end the program with.
 static int takeCommandLine(int argc, char** argv)
 {
-    const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    std::fputs(line.out.c_str(), stdout);
-    std::fputs(line.err.c_str(), stderr);
-    if (!line.play)
-        return line.status;
-    setAssistSpeed(line.speedPercent);
-    capFrames(line.framesPerSecond);
-    return -1;
+    asked = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    std::fputs(asked.out.c_str(), stdout);
+    std::fputs(asked.err.c_str(), stderr);
+    return asked.play ? -1 : asked.status;
+}
+
+// What the command line asks for wins over the settings, for this run.
+static void applyCommandLine()
+{
+    if (asked.speedPercent)
+        setAssistSpeed(asked.speedPercent);
+    if (asked.framesPerSecond)
+        capFrames(asked.framesPerSecond);
+    if (asked.scale)
+        screenChoice.scale = asked.scale;
+    if (asked.fullscreen >= 0)
+        screenChoice.fullscreen = asked.fullscreen == 1;
 }
 
 int main(int argc, char** argv)
@@ -39,7 +51,7 @@ int main(int argc, char** argv)
         return early;
     takeStopSignals();
     watchForLostDisplay();
-    if (!initialise())
+    if (!initialise(applyCommandLine))
         return exitStatus(1);
     if (gameLoop)
         runGame();

@@ -8,7 +8,9 @@ int gameOn = 1;
 int gameLoop = 1;
 std::atomic<bool> closeRequested{false};
 
-bool quitRequested() { return key[KEY_ESC] || closeRequested.load() || stopSignal.load() != 0; }
+bool quitRequested() { return key[KEY_ESC] || closeRequested.load() || stopRequested(); }
+
+bool stopRequested() { return stopSignal.load() != 0; }
 
 void endProgram()
 {

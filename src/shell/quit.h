@@ -13,5 +13,7 @@ extern std::atomic<bool> closeRequested;
 
 // ESC is down, the window's close button was pressed, or a stop signal came.
 bool quitRequested();
+// A stop signal came.
+bool stopRequested();
 // Ends the bout under way and then the program: the current pass finishes, the library shuts down.
 void endProgram();

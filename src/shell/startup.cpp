@@ -8,9 +8,12 @@
 #include <string>
 
 #include "controls/input.h"
+#include "controls/pad.h"
+#include "display/window.h"
 #include "pause/pause.h"
 #include "platform/display.h"
 #include "platform/signals.h"
+#include "settings/settings.h"
 #include "shell/assets.h"
 #include "shell/quit.h"
 #include "shell/timer.h"
@@ -42,13 +45,10 @@ static void reportNoDevice(const char* device)
     allegro_message("Ryke cannot start: the %s could not be installed.\n%s\n", device, allegro_error);
 }
 
-// Tries a 1024 x 768 window first, then the same mode with any driver.
+// The window or fullscreen the player chose (a 1024 x 768 window unless asked otherwise).
 static bool openScreen()
 {
-    set_color_depth(32);
-    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, screenWidth, screenHeight, 0, 0) == 0)
-        return true;
-    if (set_gfx_mode(GFX_AUTODETECT, screenWidth, screenHeight, 0, 0) == 0)
+    if (openGameScreen())
         return true;
     allegro_message("Error setting graphics mode\n%s\n", allegro_error);
     return false;
@@ -110,7 +110,7 @@ static bool quitWhileStarting()
     return !gameLoop;
 }
 
-bool initialise()
+bool initialise(void (*afterSettings)())
 {
     const bool started = allegro_init() == 0;
     // The library put in its own handlers for the stop signals, held back until now.
@@ -123,6 +123,9 @@ bool initialise()
     }
     if (quitWhileStarting())
         return true;
+    loadSettings();
+    if (afterSettings)
+        afterSettings();
     // Without keys the game could not be played, nor left, and without a timer it would not move.
     if (install_keyboard() != 0) {
         reportNoDevice("keyboard");
@@ -133,10 +136,10 @@ bool initialise()
         reportNoDevice("timer");
         return false;
     }
+    // A pad is welcome, and none is no matter.
+    installPad();
     if (!openScreen())
         return false;
-    releaseScreenMemoryAtExit();
-    set_window_title("Ryke");
     set_close_button_callback(onCloseButton);
     // A voice alone may reach full scale (by default it gets half): the sounds are mastered for
     // that, each cue leaving the beat room beneath full scale.

@@ -4,6 +4,7 @@
 
 #include "assist/speeds.h"
 #include "controls/latch.h"
+#include "settings/settings.h"
 #include "shell/timer.h"
 
 namespace {
@@ -43,6 +44,7 @@ void chooseSpeedByArrows()
         return;
     setAssistSpeed(speedAfter(assistSpeed(), steps));
     timer.TakeSpeed();
+    keepSpeed(assistSpeed());
 }
 
 std::string speedLine(int speed)

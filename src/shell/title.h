@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/coach_choice.h"
 #include "stores/best_score.h"
-#include "stores/coach_choice.h"
 
 // The steps the arrows pressed since the last call ask for: LEFT or DOWN a step slower (-1),
 // RIGHT or UP a step faster (+1), once a press however long it is held.

@@ -1,6 +1,6 @@
 #include "tally/card.h"
 
-#include "fighters/names.h"
+#include "names/names.h"
 
 std::string blowWords(const Blow& blow)
 {

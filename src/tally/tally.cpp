@@ -1,9 +1,5 @@
 #include "tally/tally.h"
 
-#include "encounter/lines.h"
-#include "fighters/names.h"
-#include "fighters/player.h"
-
 BoutTally tally;
 
 void startTally(int now)
@@ -12,11 +8,9 @@ void startTally(int now)
     tally.startedAt = now;
 }
 
-void noteBlow(const enemy& striker, const char* height)
+void noteBlow(const std::string& kind, const char* height, bool fromBehind)
 {
-    const bool leftLine = &striker >= enemies_L && &striker < enemies_L + lineLength;
-    const bool facesLeft = ryke.facing == facings::left;
-    tally.lastBlow = {striker.enemyType, height, leftLine != facesLeft};
+    tally.lastBlow = {kind, height, fromBehind};
 }
 
 void noteDeath(int now)

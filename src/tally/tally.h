@@ -4,8 +4,6 @@
 
 #include <string>
 
-class enemy;
-
 // An enemy's blow on the hero.
 struct Blow {
     std::string kind;   // kinds::sword or kinds::gun; empty: none yet
@@ -28,9 +26,8 @@ struct BoutTally {
 extern BoutTally tally;
 
 void startTally(int now);
-// An enemy's blow of that height is about to reach the hero: from behind when the striker
-// stands in the line he turns his back on.
-void noteBlow(const enemy& striker, const char* height);
+// An enemy's blow of that kind and height is about to reach the hero, from behind or in front.
+void noteBlow(const std::string& kind, const char* height, bool fromBehind);
 // The hero has just died, of the last blow that reached him.
 void noteDeath(int now);
 void noteClash();

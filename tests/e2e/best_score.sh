@@ -53,6 +53,11 @@ title_shot ninety
 quit_title
 GAME_ARGS=()
 (($(region_diff "$WORK/arrows-after.png" "$WORK/ninety.png" "$SPEED_LINE") == 0)) || fail "the arrows did not end at 90%"
+# The speed the arrows chose is kept for the next run; --speed is for its run alone.
+title_shot kept-speed
+quit_title
+(($(region_diff "$WORK/kept-speed.png" "$WORK/ninety.png" "$SPEED_LINE") == 0)) || fail "the arrows' speed was not kept"
+rm -rf "$XDG_CONFIG_HOME"
 
 printf 'ryke best scores\n100 4' >"$scores"
 title_shot damaged

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # shellcheck source-path=SCRIPTDIR
 # A new player's first bout, read off the real window as he would read it: the title tells
-# every key in both facings and where to start, C switches the coach (kept beside the best
-# scores), the pause sign tells the keys of the way the hero faces, and the coach's hints come
-# at their moments in those keys and go once done. At 50% speed, which a new player is told to
-# take (about), so that a hint's moment lasts long enough for the test to answer it.
+# every key in both facings and where to start, C switches the coach (kept in the settings
+# file, with the bouts played), the pause sign tells the keys of the way the hero faces, and the
+# coach's hints come at their moments in those keys and go once done. At 50% speed, which a new
+# player is told to take (about), so that a hint's moment lasts long enough for the test to
+# answer it.
 source "$(dirname "$0")/lib.sh"
 text() { /usr/bin/python3 "$E2E_DIR/screen_text.py" "$@"; }
 # Where the words are: the title's keys panel and its ground strip, the pause sign's keys, and
@@ -18,16 +19,18 @@ says() { text wait "${3:-5}" "$win" "$1" "$2" >/dev/null; }
 # machine the press may come while the hero is still busy (a blow lands first), which the rules
 # lose: one more press is allowed, still well inside the 6 s.
 answer() {
-    local line key
+    local line key exact
     line=$(text wait 30 "$win" "$1" "$SKY") || fail "no hint /$1/ came"
     key=${line%% *}
     screenshot "$win" "$WORK/hint.png"
     keep_shot "$WORK/hint.png" "hint-$key.png"
     [[ " $2 " == *" $key "* ]] || fail "the hint '$line' names $key, not one of $2"
+    # That very hint must go: the other height's may come up meanwhile, at its own moment.
+    exact="^$(sed 's/[][\\.*^$()+?{}|]/\\&/g' <<<"$line")\$"
     press "$win" "${key,,}"
-    if ! text gone 1.5 "$win" "$1" "$SKY"; then
+    if ! text gone 1.5 "$win" "$exact" "$SKY"; then
         press "$win" "${key,,}"
-        text gone 1.5 "$win" "$1" "$SKY" || fail "the hint '$line' stayed after $key, pressed twice"
+        text gone 1.5 "$win" "$exact" "$SKY" || fail "the hint '$line' stayed after $key, pressed twice"
     fi
     echo "hint '$line' answered"
 }
@@ -60,13 +63,15 @@ New here\? Most players do best starting at 60%
 C: coach on for your first 5 bouts
 LINES
 
-# The coach's switch, kept beside the best scores.
+# The coach's switch, kept in the settings at once.
+settings=$XDG_CONFIG_HOME/ryke/ryke.cfg
 press "$win" c
 says '^C: coach off' "$GROUND" || fail "C did not switch the coach off"
-grep -qx 'coach off' "$XDG_DATA_HOME/ryke/coach" || fail "the choice was not kept: $(cat "$XDG_DATA_HOME/ryke/coach")"
+grep -qx 'coach = off' "$settings" || fail "the choice was not kept: $(cat "$settings" 2>&1)"
 press "$win" c
 says '^C: coach on \(hints over the bout\)$' "$GROUND" || fail "C did not switch the coach on again"
-grep -qx 'coach on' "$XDG_DATA_HOME/ryke/coach" || fail "the choice was not kept: $(cat "$XDG_DATA_HOME/ryke/coach")"
+grep -qx 'coach = on' "$settings" || fail "the choice was not kept: $(cat "$settings" 2>&1)"
+grep -qx 'bouts_played = 0' "$settings" || fail "a bout was counted before any was played: $(cat "$settings")"
 
 enter_bout "$win"
 # The pause sign, facing left.
@@ -100,4 +105,6 @@ answer ' strike the gunman before he fires$' "K"
 
 escape_and_wait "$win"
 expect_status 0
-echo "PASS: the keys on the title and the pause sign follow the facing, the coach switches and is kept, and its hints go once done"
+grep -qx 'bouts_played = 1' "$settings" || fail "the bout was not counted: $(cat "$settings")"
+grep -qx 'coach = on' "$settings" || fail "the choice was lost with the count: $(cat "$settings")"
+echo "PASS: the keys on the title and the pause sign follow the facing, the coach switches and is kept with the bouts played, and its hints go once done"

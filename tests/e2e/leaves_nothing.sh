@@ -20,6 +20,8 @@ EXTRA_PIDS+=(\$!)
 ( sleep 600 ) &
 bash -c 'sleep 600' &
 touch "$WORK/ready"
+# Ends only once the processes were seen: a quick ending would take them along first.
+while [[ ! -e "$WORK/go" ]]; do sleep 0.05; done
 case \$2 in
 fail) fail "on purpose" ;;
 error) false ;;
@@ -33,11 +35,12 @@ left_behind() {
 }
 
 for ending in fail error term; do
-    rm -f "$WORK/ready"
+    rm -f "$WORK/ready" "$WORK/go"
     RYKE_E2E_MARK=$mark bash "$WORK/failing.sh" "$RYKE" "$ending" >"$WORK/failing.out" 2>&1 &
     failing=$!
     poll "$PATIENCE" test -e "$WORK/ready" || fail "the failing test ($ending) never got its game up: $(cat "$WORK/failing.out")"
     [[ -n $(left_behind) ]] || fail "the marked processes cannot be seen"
+    touch "$WORK/go"
     [[ $ending == term ]] && kill -TERM "$failing"
     status=0
     wait "$failing" || status=$?

@@ -30,7 +30,7 @@ grep -Eq '^ryke [0-9]+\.[0-9]+' "$WORK/out" || fail "the version line is '$(cat 
 
 # Refused even where a display is: nothing starts.
 need_display
-for args in "--fullscreen" "--speed 55" "--speed" "extra" "--fps 5" "--fps"; do
+for args in "--fast" "--scale 9" "--speed 55" "--speed" "extra" "--fps 5" "--fps"; do
     # shellcheck disable=SC2086  # the words are the arguments
     status=$(run_plain "$WORK/out" "$WORK/err" $args)
     [[ $status == 2 ]] || fail "ryke $args ended with $status, expected 2"

@@ -20,7 +20,7 @@ plant() {
 }
 
 # said_once PATTERN: the game said one line about its best scores on stderr, matching PATTERN (the
-# sound library may add lines of its own, and the coach, whose choice is kept in the same folder, one).
+# sound library may add lines of its own).
 said_once() {
     (($(grep -c '^ryke: best scores: ' "$WORK/game.err") == 1)) || fail "not one line on stderr about the scores"
     grep -qE "$1" "$WORK/game.err" || fail "stderr does not say '$1'"

@@ -2,6 +2,7 @@
 # Starts a private Xvfb on a display number the server picks itself, so it never clashes
 # with another X server. Sourced by test.sh and by the end-to-end tests.
 # Usage: start_xvfb LOG_DIR   (sets XVFB_PID and exports DISPLAY)   stop_xvfb
+# XVFB_SCREEN sets the screen's size and depth (1280x1024x24 unless set).
 
 start_xvfb() {
     local dir=$1 i number
@@ -9,7 +10,7 @@ start_xvfb() {
     # -displayfd: the server writes the number it took once it accepts connections.
     # -noreset: by default the server resets when its last client leaves, and refuses
     # connections meanwhile; every xdotool call is such a client.
-    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp \
+    Xvfb -displayfd 3 -noreset -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp \
         3>>"$dir/xvfb.display" >"$dir/xvfb.log" 2>&1 &
     XVFB_PID=$!
     for ((i = 0; i < 100; i++)); do

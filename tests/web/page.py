@@ -25,8 +25,9 @@ LIFE = (100, 25)
 LIFE_GREEN = (0, 255, 30)
 # The two lines the title adds: the speed under the figures' feet, the best under ENTER.
 TITLE_LINES = [(610, 626), (712, 728)]
-# The title's logo band, which the game draws nothing over (its panels and lines lie below).
-TITLE_BAND = 240
+# The title's logo band, which the game draws nothing over: below the hints across the top,
+# above its panels and lines.
+TITLE_BAND = (24, 240)
 # Selenium's ENTER is the keypad's; RETURN is the main Enter key.
 KEY = {'enter': Keys.RETURN, 'esc': Keys.ESCAPE, 'left': Keys.ARROW_LEFT}
 

@@ -23,7 +23,8 @@ with Page() as page:
         fail('the screenshot of the frame holds %d pixels' % (len(shown) // 4))
     _, _, title = read_pcx(REPO + '/images/enterScreen.pcx')
     row = WIDTH * 4
-    off = differing(shown[:TITLE_BAND * row], title[:TITLE_BAND * row])
+    top, bottom = TITLE_BAND
+    off = differing(shown[top * row:bottom * row], title[top * row:bottom * row])
     if off:
         png('/tmp/ryke-web-title.png', WIDTH, HEIGHT, shown)
         fail('%d pixels of the logo band differ from the title picture (/tmp/ryke-web-title.png)' % off)

@@ -19,6 +19,9 @@ wine_stop() {
     wineserver -w 2>/dev/null || true
 }
 wine_stop
+# Each test starts as a new player: no settings, coach's choice or scores that a test before it
+# (all share the prefix) kept in %APPDATA%\ryke.
+rm -rf "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/ryke"
 wine_cleanup() {
     wine_stop
     cleanup

@@ -7,8 +7,8 @@
 
 #include "controls/input.h"
 #include "encounter/lines.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "replay/runner.h"
 #include "shell/game.h"
 #include "shell/quit.h"

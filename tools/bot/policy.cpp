@@ -4,8 +4,8 @@
 
 #include "choreography/choreography.h"
 #include "fighters/enemy.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
+#include "names/names.h"
 
 namespace {
 

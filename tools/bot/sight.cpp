@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "fighters/names.h"
+#include "names/names.h"
 #include "replay/recorder.h"
 #include "screen/hud.h"
 #include "shell/assets.h"

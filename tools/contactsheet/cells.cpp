@@ -1,8 +1,8 @@
 #include "cells.h"
 
 #include "encounter/lines.h"
-#include "fighters/names.h"
 #include "fighters/player.h"
+#include "names/names.h"
 #include "replay/runner.h"
 #include "screen/frame.h"
 #include "shell/timer.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "controls/input.h"
-#include "fighters/names.h"
+#include "names/names.h"
 #include "replay/runner.h"
 
 namespace {
