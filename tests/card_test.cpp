@@ -25,6 +25,7 @@ TEST(Card, SaysTheBlowThatKilledAndTheTimeAPlayerLivedThrough)
     // At half speed the clock counts 50 hundredths a second.
     EXPECT_EQ("1:05", survived(3250, 50));
     EXPECT_EQ("0:09", survived(599, 60));
+    EXPECT_EQ("0:10", survived(1000, 100));
     BoutTally t;
     t.startedAt = 100;
     t.diedAt = 4100;

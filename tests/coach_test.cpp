@@ -148,12 +148,10 @@ TEST_F(CoachInABout, HintsAreDrawnInLargeLettersAndTheBoutPlaysAsWithoutThem)
     };
     const BoutRun coached = runBout(on, options);
     EXPECT_FALSE(hintsSeen.empty()) << "the coach said nothing in fifteen seconds";
-    const std::size_t seenCoached = hintsSeen.size();
     hintsSeen.clear();
     const BoutRun plain = runBout(off, options);
     EXPECT_TRUE(hintsSeen.empty()) << hintsSeen.front();
     EXPECT_EQ(playedOnly(plain.trace), playedOnly(coached.trace));
-    EXPECT_GT(seenCoached, 1u);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
-// When each window of each move ends, what a blow costs, and the gunmen's cues: the numbers a
-// player feels, written out here by hand.
-
-#include <allegro.h>
+// When each window of each move ends: the numbers a player feels, written out here by hand. What
+// each blow costs is in catchup_test.cpp; the gunmen's cues, each side and height with its own
+// volume and pan, are pinned by the replays' traces.
 
 #include <string>
 
@@ -9,7 +8,6 @@
 #include "encounter/lines.h"
 #include "fighters/player.h"
 #include "names/names.h"
-#include "shell/assets.h"
 #include "support/headless.h"
 
 namespace {
@@ -74,84 +72,6 @@ TEST_F(Timings, EachWindowOfEachMoveEndsOnItsHundredth)
     // clang-format on
     for (const Moment& m : moments)
         EXPECT_EQ(m.expected, at(m.who, m.state, m.e)) << m.who << " " << m.state << " at e = " << m.e;
-}
-
-TEST_F(Timings, TheHerosKickReachesTheEnemyBehindFromTwentyToThirty)
-{
-    for (const int e : {19, 20, 29, 30}) {
-        SetUp();
-        ryke.faceRight();
-        setNow(kThen);
-        currentEnemyLeft->setAttackState(states::normal);
-        ryke.setAttackState(states::lowKick);
-        setNow(kThen + e);
-        animate_ryke();
-        // A first frame after the kick's reach (at 30 here) still delivers its stun.
-        EXPECT_EQ(e >= 20 ? states::stunned : states::normal, currentEnemyLeft->attackState) << "e = " << e;
-    }
-}
-
-TEST_F(Timings, EachKindStrikesForItsOwnDamage)
-{
-    struct Blow {
-        const char* who;
-        const char* height;
-        int lifeAfter;
-    };
-    const Blow blows[] = {{"sword", states::high, 85}, {"sword", states::low, 80}, {"gun", states::high, 82}, {"gun", states::low, 85}};
-    for (const Blow& b : blows) {
-        SetUp();
-        ryke.faceRight();
-        setNow(kThen);
-        enemies_R[0] = b.who == std::string("sword") ? enemy(standardSword()) : enemy(standardGun());
-        enemies_R[0].setAttackState(b.height);
-        enemies_R[0].attackPhase = 2;
-        setNow(kThen + (b.who == std::string("sword") ? 52 : 67)); // inside the strike
-        (b.who == std::string("sword") ? animate_sword_R : animate_gun_R)();
-        EXPECT_EQ(b.lifeAfter, ryke.life) << b.who << " " << b.height;
-    }
-}
-
-using GunCues = Stage;
-
-TEST_F(GunCues, EachSideAndHeightHasItsOwnVolumeAndPan)
-{
-    struct Case {
-        bool right;
-        const char* height;
-        int e;
-        SAMPLE** sample;
-        int volume, pan;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {true,  states::high,  0, &gunCockFX,   150, 200}, {true,  states::high, 60, &gunShot_2FX, 100, 200},
-        {true,  states::low,   0, &gunCockFX,   150, 127}, {true,  states::low,  60, &gunShotFX,   100, 127},
-        {false, states::high,  0, &gunCockFX,   100, 127}, {false, states::high, 60, &gunShotFX,   100, 127},
-        {false, states::low,   0, &gunCockFX,   100, 50},  {false, states::low,  60, &gunShotFX,   100, 50},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SetUp();
-        ryke.setAttackState(states::evade);
-        setNow(1000);
-        enemy& gunman = (c.right ? enemies_R : enemies_L)[0];
-        gunman = standardGun();
-        gunman.setAttackState(c.height);
-        // The wind-up's frame first: a frame that came later would also owe its cock.
-        if (c.e > 0)
-            (c.right ? animate_gun_R : animate_gun_L)();
-        setNow(1000 + c.e);
-        clearLogs();
-        (c.right ? animate_gun_R : animate_gun_L)();
-        const std::string what = std::string(c.right ? "right " : "left ") + c.height + " at e = " + std::to_string(c.e);
-        ASSERT_EQ(1u, cues.size()) << what;
-        EXPECT_EQ(*c.sample, cues[0].sample) << what;
-        EXPECT_EQ(c.volume, cues[0].volume) << what;
-        EXPECT_EQ(c.pan, cues[0].pan) << what;
-        EXPECT_EQ(1000, cues[0].frequency) << what;
-        EXPECT_EQ(0, cues[0].loop) << what;
-    }
 }
 
 } // namespace
