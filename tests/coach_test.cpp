@@ -137,7 +137,10 @@ TEST_F(CoachInABout, HintsAreDrawnInLargeLettersAndTheBoutPlaysAsWithoutThem)
     RunOptions options;
     options.draw = false;
     std::vector<std::string> hintsSeen;
-    options.afterFrame = [&hintsSeen](int) {
+    Scene firstScene;
+    options.afterFrame = [&hintsSeen, &firstScene](int) {
+        if (firstScene.facing.empty())
+            firstScene = sceneNow(0);
         for (const TextCall& t : textCalls) {
             if (t.text.rfind("Kill Count: ", 0) == 0)
                 continue;
@@ -147,6 +150,9 @@ TEST_F(CoachInABout, HintsAreDrawnInLargeLettersAndTheBoutPlaysAsWithoutThem)
         }
     };
     const BoutRun coached = runBout(on, options);
+    // At the first frame the hero faces left: the left line's swordsman in front, the gunman behind.
+    EXPECT_EQ(facings::left, firstScene.facing);
+    EXPECT_EQ(kinds::sword, firstScene.frontKind) << "the coach sees the line behind him as the one in front";
     EXPECT_FALSE(hintsSeen.empty()) << "the coach said nothing in fifteen seconds";
     hintsSeen.clear();
     const BoutRun plain = runBout(off, options);
