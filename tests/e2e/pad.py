@@ -28,16 +28,16 @@ def send(fifo, kind, number, value):
         os.close(fd)
 
 
-def act(fifo, spec):
-    """Sends spec (button:N or axis:N:VALUE) down, and 0.15 s later back up or to the centre."""
-    parts = spec.split(":")
+def act(fifo, event):
+    """Sends event (button:N or axis:N:VALUE) down, and 0.15 s later back up or to the centre."""
+    parts = event.split(":")
     kind, number = (JS_EVENT_BUTTON if parts[0] == "button" else JS_EVENT_AXIS), int(parts[1])
     send(fifo, kind, number, 1 if kind == JS_EVENT_BUTTON else int(parts[2]))
     time.sleep(0.15)
     send(fifo, kind, number, 0)
 
 
-def watch(fifo, window_id, geometry, seconds, spec, pictures):
+def watch(fifo, window_id, geometry, seconds, event, pictures):
     import numpy as np
     from Xlib import X, display
 
@@ -51,7 +51,7 @@ def watch(fifo, window_id, geometry, seconds, spec, pictures):
         return any(((np.abs(part - p) > 0.05 * 255).any(2)).sum() <= 500 for p in wanted)
 
     matched = matches()
-    pressing = threading.Thread(target=act, args=(fifo, spec))
+    pressing = threading.Thread(target=act, args=(fifo, event))
     pressing.start()
     deadline = time.monotonic() + seconds
     while not matched and time.monotonic() < deadline:
